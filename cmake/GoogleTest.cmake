@@ -1,0 +1,18 @@
+# GoogleTest: the system package on the native build, compiled from /usr/src/googletest with
+# each MinGW toolchain. Either way the targets are GTest::gtest, GTest::gtest_main, GTest::gmock.
+if(ZRT_WINDOWS)
+  set(_gt /usr/src/googletest/googletest)
+  set(_gm /usr/src/googletest/googlemock)
+  add_library(zrt_gtest STATIC ${_gt}/src/gtest-all.cc)
+  target_include_directories(zrt_gtest SYSTEM PUBLIC ${_gt}/include PRIVATE ${_gt})
+  add_library(zrt_gtest_main STATIC ${_gt}/src/gtest_main.cc)
+  target_link_libraries(zrt_gtest_main PUBLIC zrt_gtest)
+  add_library(zrt_gmock STATIC ${_gm}/src/gmock-all.cc)
+  target_include_directories(zrt_gmock SYSTEM PUBLIC ${_gm}/include PRIVATE ${_gm})
+  target_link_libraries(zrt_gmock PUBLIC zrt_gtest)
+  add_library(GTest::gtest ALIAS zrt_gtest)
+  add_library(GTest::gtest_main ALIAS zrt_gtest_main)
+  add_library(GTest::gmock ALIAS zrt_gmock)
+else()
+  find_package(GTest REQUIRED)
+endif()

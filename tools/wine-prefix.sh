@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# wine-prefix.sh fresh|ensure: make the throwaway Wine prefix of a test run.
+#   fresh  - delete any old prefix and boot a new one (once per ctest run)
+#   ensure - boot one only when none exists yet
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-env.sh"
+mode=${1:-ensure}
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 9>"$WINEPREFIX.lock"
+flock 9
+if [ "$mode" = fresh ] && [ -d "$WINEPREFIX" ]; then
+  "$ZRT_WINESERVER" -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+fi
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  env -u DISPLAY "$ZRT_WINE" wineboot -i >/dev/null 2>&1
+  "$ZRT_WINESERVER" -w
+fi
+echo "wine prefix ready: $WINEPREFIX"

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# wine-run.sh PROGRAM [ARGS...]: run a win64 program of the suite under wine64 in the test
+# prefix. Without ZRT_WINE_DISPLAY the program gets no X display (windows, messages and timers
+# still work, nothing is drawn); with it, the program runs on $DISPLAY or on a private Xvfb.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-env.sh"
+[ -f "$WINEPREFIX/system.reg" ] || "$here/wine-prefix.sh" ensure >/dev/null
+if [ -n "${ZRT_WINE_DISPLAY:-}" ]; then
+  if [ -n "${DISPLAY:-}" ]; then
+    exec "$ZRT_WINE" "$@"
+  fi
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$ZRT_WINE" "$@"
+fi
+exec env -u DISPLAY "$ZRT_WINE" "$@"
