@@ -2,7 +2,8 @@
 # A 64-bit prefix, Japanese locale (ANSI code page 932), quiet Wine, no desktop integration.
 export WINEARCH=win64
 export WINEPREFIX="${ZRT_WINEPREFIX:-${HOME}/.cache/zrt7q/wineprefix}"
-export LC_ALL=ja_JP.UTF-8
+# LC_ALL is set on the Wine command itself (bash would warn when the host lacks the locale).
+ZRT_WINE_LOCALE=ja_JP.UTF-8
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
 ZRT_WINE=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)

@@ -14,7 +14,7 @@ if [ "$mode" = fresh ] && [ -d "$WINEPREFIX" ]; then
   rm -rf "$WINEPREFIX"
 fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  env -u DISPLAY "$ZRT_WINE" wineboot -i >/dev/null 2>&1
+  env -u DISPLAY LC_ALL=$ZRT_WINE_LOCALE "$ZRT_WINE" wineboot -i >/dev/null 2>&1
   "$ZRT_WINESERVER" -w
 fi
 echo "wine prefix ready: $WINEPREFIX"

@@ -8,8 +8,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 [ -f "$WINEPREFIX/system.reg" ] || "$here/wine-prefix.sh" ensure >/dev/null
 if [ -n "${ZRT_WINE_DISPLAY:-}" ]; then
   if [ -n "${DISPLAY:-}" ]; then
-    exec "$ZRT_WINE" "$@"
+    exec env LC_ALL=$ZRT_WINE_LOCALE "$ZRT_WINE" "$@"
   fi
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$ZRT_WINE" "$@"
+  exec xvfb-run -a -s "-screen 0 1024x768x24" env LC_ALL=$ZRT_WINE_LOCALE "$ZRT_WINE" "$@"
 fi
-exec env -u DISPLAY "$ZRT_WINE" "$@"
+exec env -u DISPLAY LC_ALL=$ZRT_WINE_LOCALE "$ZRT_WINE" "$@"

@@ -26,6 +26,8 @@ enum class ConnectionCode : std::uint32_t {
     PrintServerError = 3,
 };
 inline constexpr std::size_t kConnectionCodeOffset = 0x04;
+// Size of a connection record: an unused field, then the code.
+inline constexpr std::size_t kConnectionRecordSize = 0x08;
 
 // Byte offsets of the little-endian 32-bit fields of a status record.
 namespace offsets {
@@ -53,6 +55,9 @@ inline constexpr std::size_t kFixedPartSize = 0x80;
 
 // Paper sources indexing the loaded-paper table.
 enum class PaperSource : std::uint32_t { MultiPurposeTray = 0, Cassette1 = 1 };
+// Size of one loaded-paper table entry (a 32-bit paper code) and the number of sources.
+inline constexpr std::size_t kLoadedPaperEntrySize = 4;
+inline constexpr std::size_t kLoadedPaperSourceCount = 2;
 
 // "Printer Status" bits.
 namespace printer_status {
