@@ -12,6 +12,13 @@
 #define IDS_PAGES_PRINTED 2003    /* "%d" pages printed, total unknown */
 #define IDS_ONE_PAGE_PRINTED 2004 /* one page, total unknown */
 
+/* Job list columns and rows. */
+#define IDS_JOB_COLUMN_TITLE 2017
+#define IDS_JOB_COLUMN_CONTENTS 2018
+#define IDS_JOB_ROW_DOCUMENT 2019
+#define IDS_JOB_ROW_USER 2020
+#define IDS_JOB_ROW_COMPUTER 2021
+
 /* Paper names (by paper code, see the paper name table of the core). */
 #define IDS_PAPER_LETTER 2044
 #define IDS_PAPER_LEGAL 2045

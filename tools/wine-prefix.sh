@@ -15,6 +15,13 @@ if [ "$mode" = fresh ] && [ -d "$WINEPREFIX" ]; then
 fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   env -u DISPLAY LC_ALL=$ZRT_WINE_LOCALE "$ZRT_WINE" wineboot -i >/dev/null 2>&1
+fi
+if [ ! -f "$WINEPREFIX/.zrt-ready" ]; then
+  # Without an X display Wine's X11 driver cannot create top-level windows; the null driver
+  # behind it lets windows, messages and timers work headless (nothing is drawn).
+  env -u DISPLAY LC_ALL=$ZRT_WINE_LOCALE "$ZRT_WINE" reg add 'HKCU\Software\Wine\Drivers' \
+    /v Graphics /d x11,null /f >/dev/null 2>&1
   "$ZRT_WINESERVER" -w
+  touch "$WINEPREFIX/.zrt-ready"
 fi
 echo "wine prefix ready: $WINEPREFIX"

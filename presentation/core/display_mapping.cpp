@@ -21,7 +21,6 @@ constexpr std::uint32_t kTonerToReplace = 5506;        // toner cartridges to be
 }  // namespace note
 constexpr std::uint32_t kReplaceTonerMessage = 5424;      // own message of 210 and 309
 constexpr std::uint32_t kCloseCoverMessage = 5425;        // own message of 211 and 310
-constexpr std::uint32_t kPaperOutMessage = 5416;          // own message of 409
 constexpr std::uint32_t kPaperOutNoSourceMessage = 5434;  // 409 when the source is not named
 // Message count of the toner-exchange displays 210 and 309, empty entries included.
 constexpr std::size_t kTonerExchangeMessageCount = 3;

@@ -59,8 +59,23 @@ void fillTables(HMODULE module, const DisplayState& state) {
     }
 }
 
+// Icons loaded with LoadIconW are shared and live as long as the module; each is loaded once.
+HICON stateIcon(HMODULE module, std::uint32_t id) {
+    constexpr std::uint32_t kFirstIcon = 400;
+    static std::array<HICON, 5> icons{};
+    static HMODULE iconModule = nullptr;
+    if (module != iconModule) {
+        icons = {};
+        iconModule = module;
+    }
+    if (id < kFirstIcon || id - kFirstIcon >= icons.size()) return LoadIconW(module, MAKEINTRESOURCEW(id));
+    HICON& icon = icons[id - kFirstIcon];
+    if (icon == nullptr) icon = LoadIconW(module, MAKEINTRESOURCEW(id));
+    return icon;
+}
+
 void fillRecord(HMODULE module, const DisplayState& state, zrt::psm::DisplayRecord& record) {
-    const HICON icon = LoadIconW(module, MAKEINTRESOURCEW(state.icon));
+    const HICON icon = stateIcon(module, state.icon);
     record.displayId = static_cast<std::int32_t>(zrt::presentation::toNumber(state.id));
     record.windowIcon = icon;
     record.menuStates = &g_tables.menu;

@@ -274,7 +274,7 @@ ScenarioParse parseScenario(std::string_view text) {
 
 const char* errorName(ScenarioError error) {
     switch (error) {
-        case ScenarioError::MissingTime: return "step does not start with \"at <time>\"";
+        case ScenarioError::MissingTime: return "step does not start with at <time>";
         case ScenarioError::BadTime: return "bad time";
         case ScenarioError::TimeOutOfOrder: return "time earlier than the step before";
         case ScenarioError::UnknownAction: return "unknown action";
@@ -291,8 +291,8 @@ const char* errorName(ScenarioError error) {
 }
 
 std::string describe(const ScenarioProblem& problem) {
-    return "line " + std::to_string(problem.line) + ": " + errorName(problem.error) + " \"" +
-           problem.detail + "\"";
+    return "line " + std::to_string(problem.line) + ": " + errorName(problem.error) + " '" +
+           problem.detail + "'";
 }
 
 }  // namespace zrt::testbed

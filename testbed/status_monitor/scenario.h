@@ -114,7 +114,7 @@ ScenarioParse parseScenario(std::string_view text);
 
 // Short English name of an error ("unknown field").
 const char* errorName(ScenarioError error);
-// "line 3: unknown field \"foo\"".
+// "line 3: unknown field 'foo=1'".
 std::string describe(const ScenarioProblem& problem);
 
 }  // namespace zrt::testbed

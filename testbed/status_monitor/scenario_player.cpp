@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "statuswindow/record/status_record_layout.h"
+
 namespace zrt::testbed {
 
 ScenarioPlayer::ScenarioPlayer(std::vector<ScenarioStep> steps, DeliverySink& sink)
@@ -77,7 +79,12 @@ void ScenarioPlayer::run() {
         }
     }
     // After the last step: only re-sends until stopped.
-    while (waitUntil(std::chrono::steady_clock::time_point::max())) {
+    while (true) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        wake_.wait(lock, [this] { return stop_ || resend_; });
+        if (stop_) break;
+        lock.unlock();
+        resendIfRequested();
     }
     finished_ = true;
 }

@@ -726,9 +726,12 @@ def badge(d, kind, size):
     cx = (x0 + x1) / 2
     if kind == "pause":
         rect(d, x0, y0, x1, y1, K)
-        bw = 2 if size == 32 else 1
-        rect(d, x0 + 3 * size // 32 + 1, y0 + 3, x0 + 3 * size // 32 + bw + 1, y1 - 3, WHITE, WHITE)
-        rect(d, x1 - 3 * size // 32 - bw - 1, y0 + 3, x1 - 3 * size // 32 - 1, y1 - 3, WHITE, WHITE)
+        if size == 32:
+            rect(d, x0 + 4, y0 + 3, x0 + 6, y1 - 3, WHITE, WHITE)
+            rect(d, x1 - 6, y0 + 3, x1 - 4, y1 - 3, WHITE, WHITE)
+        else:
+            line(d, [(x0 + 2, y0 + 2), (x0 + 2, y1 - 2)], WHITE)
+            line(d, [(x1 - 2, y0 + 2), (x1 - 2, y1 - 2)], WHITE)
     elif kind == "warning":
         poly(d, [(cx, y0 - 1), (x1, y1), (x0, y1)], YELLOW)
         if size == 32:

@@ -51,11 +51,9 @@ std::vector<std::string> listEntries(const std::string& list) {
 
 std::string joinList(const std::vector<std::string>& entries) {
     std::string list;
-    for (const std::string& entry : entries) {
-        if (!list.empty()) {
-            list += '\t';
-        }
-        list += entry;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        list += i == 0 ? "" : "\t";
+        list += entries[i];
     }
     return list;
 }

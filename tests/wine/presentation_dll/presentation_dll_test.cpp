@@ -258,7 +258,7 @@ TEST_F(PresentationLibrary, MenuFiftyHasItsPopupsAndItems) {
 TEST_F(PresentationLibrary, ToolbarsInTheirHolders) {
     HWND parent = CreateWindowExW(0, L"STATIC", L"holder test", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300,
                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(parent, nullptr);
+    ASSERT_NE(parent, nullptr) << "CreateWindowExW error " << GetLastError();
     struct Case {
         const char* name;
         SIZE size;
