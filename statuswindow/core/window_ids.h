@@ -4,14 +4,16 @@
 
 #include <cstdint>
 
+#include "statuswindow/status_monitor_codes.h"
+
 namespace zrt::statuswindow {
 
-// Private messages (WM_USER + n).
+// Private messages (WM_USER + n), as the status-monitor library sends them.
 namespace message {
-inline constexpr std::uint32_t kReset = 0x0400 + 2;    // WM_PSW_RESET
-inline constexpr std::uint32_t kQuit = 0x0400 + 3;     // WM_PSW_QUIT
-inline constexpr std::uint32_t kShow = 0x0400 + 4;     // WM_PSW_SHOW
-inline constexpr std::uint32_t kQuitAll = 0x0400 + 7;  // WM_PSW_QUITALL
+inline constexpr std::uint32_t kReset = monitor::messages::kReset;      // WM_PSW_RESET
+inline constexpr std::uint32_t kQuit = monitor::messages::kQuit;        // WM_PSW_QUIT
+inline constexpr std::uint32_t kShow = monitor::messages::kShow;        // WM_PSW_SHOW
+inline constexpr std::uint32_t kQuitAll = monitor::messages::kQuitAll;  // WM_PSW_QUITALL
 }  // namespace message
 
 namespace timer {
@@ -48,20 +50,21 @@ enum class Pane : std::uint32_t {
 
 // Requests to the status-monitor library.
 namespace job_request {
-inline constexpr std::uint32_t kCancel = 2048;
-inline constexpr std::uint32_t kPause = 2049;
-inline constexpr std::uint32_t kResume = 2050;
-inline constexpr std::uint32_t kCommand102 = 2051;
-inline constexpr std::uint32_t kResumeWaiting = 2053;
-inline constexpr std::uint32_t kStatusSense = 2054;
-inline constexpr std::uint32_t kSession = 2060;
-inline constexpr std::uint32_t kBeforeFirstShow = 2062;
-inline constexpr std::uint32_t kWindowVisible = 2063;
+constexpr std::uint32_t code(monitor::JobRequest r) noexcept { return static_cast<std::uint32_t>(r); }
+inline constexpr std::uint32_t kCancel = code(monitor::JobRequest::Cancel);
+inline constexpr std::uint32_t kPause = code(monitor::JobRequest::Pause);
+inline constexpr std::uint32_t kResume = code(monitor::JobRequest::Resume);
+inline constexpr std::uint32_t kCommand102 = code(monitor::JobRequest::Command102);
+inline constexpr std::uint32_t kResumeWaiting = code(monitor::JobRequest::ResumeWaitingForUser);
+inline constexpr std::uint32_t kStatusSense = code(monitor::JobRequest::MonitoringChanged);
+inline constexpr std::uint32_t kSession = code(monitor::JobRequest::SessionRefresh);
+inline constexpr std::uint32_t kBeforeFirstShow = code(monitor::JobRequest::SessionStart);
+inline constexpr std::uint32_t kWindowVisible = code(monitor::JobRequest::WindowVisibility);
 }  // namespace job_request
 
 // Flags of SmPsw_GetPrinterStatus.
-inline constexpr std::uint32_t kFullStatus = 1;
-inline constexpr std::uint32_t kRefreshStatus = 0;
+inline constexpr std::uint32_t kFullStatus = static_cast<std::uint32_t>(monitor::StatusQuery::Full);
+inline constexpr std::uint32_t kRefreshStatus = static_cast<std::uint32_t>(monitor::StatusQuery::Refresh);
 
 // Values of the per-printer settings key (REG_DWORD) and their defaults.
 namespace setting {

@@ -43,6 +43,7 @@ std::vector<std::uint8_t> truncated(std::vector<std::uint8_t> bytes, std::size_t
     return bytes;
 }
 
+// Offsets written out as the record's documented layout, independent of the layout header.
 TEST(StatusRecordView, ReadsEveryFieldLittleEndianAtItsOffset) {
     struct Row {
         const char* name;
@@ -50,24 +51,24 @@ TEST(StatusRecordView, ReadsEveryFieldLittleEndianAtItsOffset) {
         std::uint32_t (StatusRecordView::*get)() const noexcept;
     };
     const Row rows[] = {
-        {"Printer Status", offsets::kPrinterStatus, &StatusRecordView::printerStatus},
-        {"Service Call Status", offsets::kServiceCallStatus, &StatusRecordView::serviceCallStatus},
-        {"Job Status", offsets::kJobStatus, &StatusRecordView::jobStatus},
-        {"Warning Status", offsets::kWarningStatus, &StatusRecordView::warningStatus},
-        {"Cartridge Status", offsets::kCartridgeStatus, &StatusRecordView::cartridgeStatus},
-        {"Jam Status", offsets::kJamStatus, &StatusRecordView::jamStatus},
-        {"paper source", offsets::kPaperSource, &StatusRecordView::paperSource},
-        {"paper table offset", offsets::kLoadedPaperTable, &StatusRecordView::loadedPaperTableOffset},
-        {"JobID", offsets::kJobId, &StatusRecordView::jobId},
-        {"total pages", offsets::kTotalPages, &StatusRecordView::totalPages},
-        {"current page", offsets::kCurrentPage, &StatusRecordView::currentPage},
-        {"pages printed", offsets::kPagesPrinted, &StatusRecordView::pagesPrinted},
-        {"Printing Phase", offsets::kPrintingPhase, &StatusRecordView::printingPhase},
-        {"requested paper", offsets::kRequestedPaper, &StatusRecordView::requestedPaper},
-        {"computer name offset", offsets::kComputerName, &StatusRecordView::computerNameOffset},
-        {"user name offset", offsets::kUserName, &StatusRecordView::userNameOffset},
-        {"document name offset", offsets::kDocumentName, &StatusRecordView::documentNameOffset},
-        {"IllegalConnection", offsets::kIllegalConnection, &StatusRecordView::illegalConnection},
+        {"Printer Status", 0x04, &StatusRecordView::printerStatus},
+        {"Service Call Status", 0x08, &StatusRecordView::serviceCallStatus},
+        {"Job Status", 0x0C, &StatusRecordView::jobStatus},
+        {"Warning Status", 0x10, &StatusRecordView::warningStatus},
+        {"Cartridge Status", 0x14, &StatusRecordView::cartridgeStatus},
+        {"Jam Status", 0x18, &StatusRecordView::jamStatus},
+        {"paper source", 0x28, &StatusRecordView::paperSource},
+        {"paper table offset", 0x34, &StatusRecordView::loadedPaperTableOffset},
+        {"JobID", 0x3C, &StatusRecordView::jobId},
+        {"total pages", 0x40, &StatusRecordView::totalPages},
+        {"current page", 0x44, &StatusRecordView::currentPage},
+        {"pages printed", 0x48, &StatusRecordView::pagesPrinted},
+        {"Printing Phase", 0x4C, &StatusRecordView::printingPhase},
+        {"requested paper", 0x5C, &StatusRecordView::requestedPaper},
+        {"computer name offset", 0x64, &StatusRecordView::computerNameOffset},
+        {"user name offset", 0x68, &StatusRecordView::userNameOffset},
+        {"document name offset", 0x6C, &StatusRecordView::documentNameOffset},
+        {"IllegalConnection", 0x7C, &StatusRecordView::illegalConnection},
     };
     for (const Row& row : rows) {
         // A distinct byte pattern per field shows a wrong offset or byte order.

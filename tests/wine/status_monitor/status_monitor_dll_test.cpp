@@ -58,7 +58,7 @@ protected:
         ASSERT_NE(library_, nullptr) << "ZRT7QSMK.DLL not found beside the test, error " << GetLastError();
         api_.emplace(library_);
         window_ = std::make_unique<RecordingWindow>(L"ZrtSmkTestWindow", L"test");
-        ASSERT_NE(window_->hwnd(), nullptr);
+        ASSERT_NE(window_->hwnd(), nullptr) << "CreateWindowExW error " << GetLastError();
     }
     void TearDown() override {
         window_.reset();
@@ -130,6 +130,9 @@ TEST_F(StandinTest, PlaysTheScenarioToTheWindowInOrder) {
         EXPECT_EQ(got[i].wParam, expected->wParam) << "step " << i;
         EXPECT_EQ(got[i].data, expected->data) << "step " << i;
     }
+
+    // The player logs a delivery once SendMessageTimeout has returned: wait for the last line.
+    ASSERT_TRUE(pumpUntil([&] { return logLines("delivery ").size() >= 6; }, 5000));
 
     // A status query re-sends the current record: the connection record of step 3.
     EXPECT_TRUE(api_->getPrinterStatus(handle, 1));

@@ -1,0 +1,211 @@
+// The uninstaller's Win32 adapters and framework classes against Wine's real system.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "tests/support/rc_strings.h"
+#include "uninstaller/frame/message_catalog.h"
+#include "uninstaller/frame/system_queries.h"
+#include "uninstaller/frame/win32/dialog.h"
+#include "uninstaller/frame/win32/list_view.h"
+#include "uninstaller/frame/win32/win32_machine.h"
+
+namespace zrt::un::win32 {
+namespace {
+
+constexpr const char* kTestKey = "Software\\ZRT7Q Frame Test";
+
+std::string codePage932(const std::u16string& text) {
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.c_str());
+    const int size = WideCharToMultiByte(932, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(932, 0, wide, -1, out.data(), size, nullptr, nullptr);
+    out.resize(static_cast<std::size_t>(size > 0 ? size - 1 : 0));
+    return out;
+}
+
+std::string tempFolder(const char* name) {
+    char base[MAX_PATH + 1] = {};
+    GetTempPathA(MAX_PATH, base);
+    std::string folder = std::string(base) + name + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder + "\\";
+}
+
+class AdaptersTest : public ::testing::Test {
+protected:
+    AdaptersTest() : system(GetModuleHandleA(nullptr), "/S /A"), m(system.machine()) {}
+    void TearDown() override {
+        RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(kTestKey) + "\\Sub B").c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(kTestKey) + "\\Sub A").c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
+    }
+    Win32Machine system;
+    Machine& m;
+};
+
+TEST_F(AdaptersTest, RegistryKeysValuesAndEnumeration) {
+    EXPECT_EQ(m.registry.openKey(RegistryRoot::CurrentUser, kTestKey, RegistryAccess::Read).error(),
+              kErrorFileNotFound);
+    auto key = m.registry.createKey(RegistryRoot::CurrentUser, kTestKey);
+    ASSERT_TRUE(key.ok()) << key.error();
+    EXPECT_EQ(m.registry.setValue(key.value(), "Number", RegistryValue::dword(0xdeadbeef)), 0u);
+    EXPECT_EQ(m.registry.setValue(key.value(), "Text", RegistryValue::string("abc")), 0u);
+    std::uint32_t number = 0;
+    ASSERT_TRUE(m.registry.queryValue(key.value(), "Number").value().asDword(number));
+    EXPECT_EQ(number, 0xdeadbeefu);
+    EXPECT_EQ(m.registry.queryValue(key.value(), "Text").value().data, std::string("abc\0", 4));
+    EXPECT_EQ(m.registry.queryValue(key.value(), "Missing").error(), kErrorFileNotFound);
+    auto b = m.registry.createKey(RegistryRoot::CurrentUser, std::string(kTestKey) + "\\Sub B");
+    auto a = m.registry.createKey(RegistryRoot::CurrentUser, std::string(kTestKey) + "\\Sub A");
+    ASSERT_TRUE(a.ok() && b.ok());
+    EXPECT_EQ(m.registry.enumSubKey(key.value(), 0).value(), "Sub A");
+    EXPECT_EQ(m.registry.enumSubKey(key.value(), 1).value(), "Sub B");
+    EXPECT_EQ(m.registry.enumSubKey(key.value(), 2).error(), kErrorNoMoreItems);
+    EXPECT_EQ(m.registry.enumValue(key.value(), 0).value().name, "Number");
+    EXPECT_EQ(m.registry.enumValue(key.value(), 2).error(), kErrorNoMoreItems);
+    EXPECT_EQ(m.registry.deleteValue(key.value(), "Text"), 0u);
+    EXPECT_EQ(m.registry.deleteKey(key.value(), "Sub A"), 0u);
+    EXPECT_EQ(m.registry.deleteKey(key.value(), "Sub A"), kErrorFileNotFound);
+}
+
+TEST_F(AdaptersTest, FilesTextFilesAndProfiles) {
+    const std::string folder = tempFolder("zrtfiles");
+    const std::string ini = folder + "test.ini";
+    {
+        auto file = m.files.createTextFile(ini);
+        ASSERT_TRUE(file.ok()) << file.error();
+        file.value()->write("; comment\r\n[Profiles]\r\nName = \"quoted value\" \r\nLevel=2\r\n"
+                            "[uninstall drivers]\r\nOne;Two\r\nThree\r\n");
+        file.value()->close();
+    }
+    EXPECT_EQ(m.profiles.readString(ini, "profiles", "NAME", "x", 260), "quoted value");
+    EXPECT_EQ(m.profiles.readString(ini, "Profiles", "Missing", "item not found!!", 2048),
+              "item not found!!");
+    EXPECT_EQ(m.profiles.readString(ini, "Profiles", "Name", "", 5), "quot");
+    EXPECT_EQ(m.profiles.readSection(ini, "Uninstall Drivers", 32767),
+              (std::vector<std::string>{"One;Two", "Three"}));
+    EXPECT_EQ(m.profiles.readKeyNames(ini, "Profiles", 32767),
+              (std::vector<std::string>{"Name", "Level"}));
+    EXPECT_TRUE(m.profiles.readKeyNames(ini, "None", 32767).empty());
+
+    const std::string copy = folder + "copy.ini";
+    EXPECT_EQ(m.files.setAttributes(ini, kAttributeReadOnly), 0u);
+    EXPECT_EQ(m.files.copyFile(ini, copy, false), 0u);
+    EXPECT_NE(m.files.attributes(copy).value() & kAttributeReadOnly, 0u);
+    EXPECT_EQ(m.files.setAttributes(copy, kAttributeNormal), 0u);
+    EXPECT_EQ(m.files.attributes(copy).value() & kAttributeReadOnly, 0u);
+    EXPECT_EQ(m.files.createDirectory(folder), static_cast<WinError>(ERROR_ALREADY_EXISTS));
+    EXPECT_EQ(m.files.removeDirectory(folder), static_cast<WinError>(ERROR_DIR_NOT_EMPTY));
+    EXPECT_EQ(m.files.deleteFile(copy), 0u);
+    EXPECT_EQ(m.files.setAttributes(ini, kAttributeNormal), 0u);
+    EXPECT_EQ(m.files.deleteFile(ini), 0u);
+    EXPECT_EQ(m.files.attributes(ini).error(), kErrorFileNotFound);
+    EXPECT_EQ(m.files.createTextFile(folder + "none\\x.log").error(), kErrorPathNotFound);
+    EXPECT_EQ(m.files.removeDirectory(folder), 0u);
+}
+
+TEST_F(AdaptersTest, VersionResources) {
+    const std::string dll = m.platform.systemDirectory() + "\\kernel32.dll";
+    std::string version = "sentinel";
+    EXPECT_TRUE(fileProductVersion(m.files, dll, version));
+    EXPECT_NE(version, "sentinel");
+    EXPECT_FALSE(version.empty());
+    const std::string folder = tempFolder("zrtver");
+    const std::string plain = folder + "plain.txt";
+    m.files.createTextFile(plain).value()->write("x");
+    EXPECT_EQ(m.files.versionValue(plain, "\\VarFileInfo\\Translation").error(),
+              kErrorResourceTypeNotFound);
+    EXPECT_FALSE(fileProductVersion(m.files, plain, version));
+    m.files.deleteFile(plain);
+    m.files.removeDirectory(folder);
+}
+
+TEST_F(AdaptersTest, PlatformProcessesAndMutexes) {
+    EXPECT_EQ(osCode(m.platform), kOsNt6);
+    EXPECT_FALSE(m.platform.isWow64Process().value());
+    EXPECT_TRUE(isAdministrator(m.platform));
+    EXPECT_EQ(m.platform.commandLineArguments(), "/S /A");
+    EXPECT_EQ(m.platform.windowsDirectory(), "C:\\windows");
+    char self[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    EXPECT_EQ(m.platform.modulePath(), self);
+    const std::string base = std::string(self).substr(std::string(self).rfind('\\') + 1);
+    EXPECT_TRUE(isProcessRunning(m, base)) << base;
+    EXPECT_FALSE(isProcessRunning(m, "no-such-program.exe"));
+
+    EXPECT_EQ(m.mutexes.openMutex("ZRT7Q frame test mutex").error(), kErrorFileNotFound);
+    auto created = m.mutexes.createMutex("ZRT7Q frame test mutex", false);
+    ASSERT_TRUE(created.ok());
+    EXPECT_TRUE(m.mutexes.openMutex("ZRT7Q frame test mutex").ok());
+    created.value().reset();
+    EXPECT_EQ(m.mutexes.openMutex("ZRT7Q frame test mutex").error(), kErrorFileNotFound);
+}
+
+TEST_F(AdaptersTest, TextsInCodePage932AndTheFormatter) {
+    EXPECT_TRUE(m.text.isLeadByte(0x83));
+    EXPECT_FALSE(m.text.isLeadByte('A'));
+    const auto strings = zrt::testing::readRcStrings(
+        zrt::testing::rcPath("resources/uninstaller/ZRT7QUN.rc"));
+    for (const auto& [id, text] : strings) {
+        EXPECT_EQ(m.text.loadString(id), codePage932(text)) << "string " << id;
+    }
+    EXPECT_EQ(m.text.loadString(4242), "");
+    EXPECT_EQ(m.text.formatMessage("'%1' and '%2'\nnext", {"a", "b"}, 1024).value(),
+              "'a' and 'b'\r\nnext");
+    EXPECT_FALSE(m.text.formatMessage("%1 long", {std::string(2000, 'x')}, 1024).ok());
+    Session session;
+    MessageCatalog catalog(m, session);
+    EXPECT_EQ(catalog.format(12, {"\x83\x76\x83\x8a\x83\x93\x83\x5e"}),
+              codePage932(u"プリンタ '") + "\x83\x76\x83\x8a\x83\x93\x83\x5e" +
+                  codePage932(u"' を削除してもよろしいですか?"));
+}
+
+class CommandDialog final : public Dialog {
+public:
+    using Dialog::Dialog;
+    std::vector<int> commands;
+    int destroyed = 0;
+
+private:
+    bool onInitDialog() override {
+        list.attach(item(1000));
+        list.insertColumn(0, "name", 100);
+        list.insertItem(0, "one", 11);
+        list.insertItem(1, "two", 22);
+        return true;
+    }
+    bool onCommand(int id, int notification) override {
+        commands.push_back(id);
+        if (id == 1002) {
+            list.selectAll();
+            return true;
+        }
+        return Dialog::onCommand(id, notification);
+    }
+    void onDestroy() override { ++destroyed; }
+
+public:
+    ListView list;
+};
+
+TEST(DialogTest, HiddenDialogTakesCommandsAndReportsItsEnd) {
+    CommandDialog dialog(GetModuleHandleA(nullptr), 102);
+    ASSERT_TRUE(dialog.createModeless(nullptr));
+    EXPECT_FALSE(IsWindowVisible(dialog.hwnd()));
+    EXPECT_EQ(dialog.list.itemCount(), 2);
+    EXPECT_EQ(dialog.list.selectedCount(), 0);
+    dialog.sendCommand(1002);
+    EXPECT_EQ(dialog.list.selectedCount(), 2);
+    EXPECT_EQ(dialog.list.itemData(1), 22);
+    dialog.sendCommand(1003);
+    EXPECT_EQ(dialog.commands, (std::vector<int>{1002, 1003}));
+    dialog.close(IDCANCEL);
+    EXPECT_EQ(dialog.hwnd(), nullptr);
+    EXPECT_EQ(dialog.destroyed, 1);
+}
+
+}  // namespace
+}  // namespace zrt::un::win32

@@ -1,0 +1,48 @@
+#include <vector>
+
+#include "uninstaller/frame/win32/win32_machine.h"
+
+namespace zrt::un::win32 {
+
+bool Win32Text::isLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+std::string Win32Text::loadString(unsigned id) {
+    // The table's length in UTF-16 units bounds the 8-bit length by a factor of two.
+    const wchar_t* wide = nullptr;
+    const int units = LoadStringW(resources_, id, reinterpret_cast<LPWSTR>(&wide), 0);
+    if (units <= 0) {
+        return {};
+    }
+    std::vector<char> buffer(static_cast<std::size_t>(units) * 2 + 2);
+    const int length = LoadStringA(resources_, id, buffer.data(), static_cast<int>(buffer.size()));
+    return std::string(buffer.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+Outcome<std::string> Win32Text::formatMessage(const std::string& pattern,
+                                              const std::vector<std::string>& arguments,
+                                              std::size_t maxBytes) {
+    if (maxBytes == 0) {
+        return failed<std::string>(ERROR_INSUFFICIENT_BUFFER);
+    }
+    std::vector<const char*> pointers;
+    for (const std::string& argument : arguments) {
+        pointers.push_back(argument.c_str());
+    }
+    pointers.push_back(nullptr);
+    std::vector<char> buffer(maxBytes, '\0');
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY, pattern.c_str(), 0, 0,
+        buffer.data(), static_cast<DWORD>(maxBytes),
+        reinterpret_cast<va_list*>(const_cast<char**>(pointers.data())));
+    if (length == 0) {
+        return failed<std::string>(GetLastError());
+    }
+    return std::string(buffer.data(), std::min<std::size_t>(length, maxBytes - 1));
+}
+
+Win32Machine::Win32Machine(HINSTANCE resources, std::string arguments)
+    : platform_(std::move(arguments)), text_(resources),
+      machine_{registry_, files_,    profiles_, processes_, mutexes_, desktop_,
+               services_, platform_, text_,     boxes_,     clock_} {}
+
+}  // namespace zrt::un::win32
