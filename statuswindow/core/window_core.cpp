@@ -321,6 +321,11 @@ void WindowCore::onReset() {
     if (!host_.requestStatus(kFullStatus)) startTimer(timer::kStatusRetry, timer::kStatusRetryMs);
 }
 
+void WindowCore::requestFirstStatus() {
+    if (s_.record) return;
+    if (!host_.requestStatus(kFullStatus)) startTimer(timer::kStatusRetry, timer::kStatusRetryMs);
+}
+
 void WindowCore::onUserInteraction() {
     s_.userTouched = true;
     stopTimer(timer::kAutoClose);

@@ -104,6 +104,8 @@ public:
     void onTimer(std::uint32_t id);
     void onShowRequest(std::uintptr_t mode);
     void onReset();
+    // Start-up: the full status, unless a record has already arrived; retried by timer 5.
+    void requestFirstStatus();
     void onUserInteraction();
     void onQuit();                              // WM_PSW_QUIT
     void onQuitAll(std::size_t statusWindows);  // WM_PSW_QUITALL

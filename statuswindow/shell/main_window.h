@@ -4,6 +4,8 @@
 #pragma once
 
 #include <windows.h>
+// windows.h first: commctrl.h builds on it.
+#include <commctrl.h>
 
 #include <memory>
 #include <optional>
@@ -124,6 +126,8 @@ private:
     HWND jobToolbar_ = nullptr;
     HWND infoToolbar_ = nullptr;
     HWND children_[16] = {};
+    Text shownJobRows_[3];
+    bool quietDestroy_ = false;
 };
 
 }  // namespace zrt::statuswindow::shell

@@ -105,10 +105,13 @@ void startPlaying(std::uint32_t id, HWND window) {
 
 }  // namespace
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) {
-        g_module = instance;
-        DisableThreadLibraryCalls(instance);
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+    if (reason == DLL_PROCESS_ATTACH) g_module = instance;
+    // Freed while sessions still play: their threads would run on in unmapped code. The caller
+    // must close every handle first; leave a trace for whoever has to find out why it crashed.
+    if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+        const std::size_t playing = tb::playingSessionCount();
+        if (playing > 0) tb::appendCallLog(tb::CallLogLine("unload").number("playingSessions", playing));
     }
     return TRUE;
 }

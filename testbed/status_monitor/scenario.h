@@ -1,7 +1,7 @@
 // Scenario of the status-monitor stand-in: a readable text file of timed deliveries that the
 // stand-in plays to the status window after SmPsw_OpenPrinter.
 //
-//   # comment (also after the last token of a line)
+//   # comment: "#" at the start of a line or of a token, outside quotes
 //   at 0ms status printer=0 job=0x8 total=5 current=1 document="report.txt" jobid=12
 //   at 1000ms status current=2          # fields not named keep the previous status's values
 //   at 3s connection code=1

@@ -55,6 +55,16 @@ std::unique_ptr<Session> takeSession(std::uint32_t id) {
     return session;
 }
 
+std::size_t playingSessionCount() {
+    Registry& r = registry();
+    std::lock_guard<std::mutex> guard(r.lock);
+    std::size_t count = 0;
+    for (const auto& entry : r.sessions) {
+        if (entry.second->player) ++count;
+    }
+    return count;
+}
+
 void stopSession(Session& session) {
     if (!session.player) return;
     session.player->requestStop();

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -33,8 +34,12 @@ std::uint32_t addSession(std::unique_ptr<Session> session);
 bool withSession(std::uint32_t id, const std::function<void(Session&)>& use);
 // Takes the session out of the registry; null when unknown.
 std::unique_ptr<Session> takeSession(std::uint32_t id);
+// Sessions whose scenario player is still running.
+std::size_t playingSessionCount();
 // Stops the session's player and waits for it, handling messages sent to this thread meanwhile
 // so that a delivery the player is making to this thread's window cannot deadlock the wait.
+// Called from inside the window's handling of a delivery, it returns only once that delivery
+// has timed out (kDeliveryTimeoutMs).
 void stopSession(Session& session);
 
 }  // namespace zrt::testbed

@@ -155,12 +155,26 @@ const std::string* FakeMachine::keyOf(const OwnedHandle& handle) const {
     return &it->second.name;
 }
 
+std::string FakeMachine::ensureKey(RegistryRoot root, const std::string& path) {
+    std::string built;
+    std::size_t begin = 0;
+    keys_.emplace(registryPath(root, ""), RegistryKeyNode{});
+    while (begin <= path.size() && !path.empty()) {
+        std::size_t end = path.find('\\', begin);
+        if (end == std::string::npos) {
+            end = path.size();
+        }
+        const std::string part = path.substr(begin, end - begin);
+        built += (built.empty() ? "" : "\\") + part;
+        keys_.emplace(registryPath(root, built), RegistryKeyNode{part, {}});  // first case kept
+        begin = end + 1;
+    }
+    return registryPath(root, path);
+}
+
 void FakeMachine::setRegistryValue(RegistryRoot root, const std::string& path,
                                    const std::string& name, const RegistryValue& value) {
-    std::string full = registryPath(root, path);
-    for (std::string p = full; p.find('\\') != std::string::npos; p = parentOf(p)) {
-        keys_.emplace(p, RegistryKeyNode{p.substr(p.rfind('\\') + 1), {}});
-    }
+    const std::string full = ensureKey(root, path);
     auto& values = keys_[full].values;
     for (auto& entry : values) {
         if (equalNoCaseAscii(entry.name, name)) {
@@ -207,14 +221,7 @@ Outcome<OwnedHandle> FakeMachine::createKey(RegistryRoot root, const std::string
     if (const WinError e = failure("Registry.createKey")) {
         return failed<OwnedHandle>(e);
     }
-    const std::string full = registryPath(root, path);
-    for (std::string p = full; !p.empty(); p = parentOf(p)) {
-        keys_.emplace(p, RegistryKeyNode{p.substr(p.rfind('\\') + 1), {}});
-        if (p.find('\\') == std::string::npos) {
-            break;
-        }
-    }
-    return open(OpenHandle::Kind::Key, full);
+    return open(OpenHandle::Kind::Key, ensureKey(root, path));
 }
 
 Outcome<RegistryValue> FakeMachine::queryValue(const OwnedHandle& handle,
@@ -696,6 +703,9 @@ WindowRef FakeMachine::findWindow(const std::optional<std::string>& className,
 
 std::intptr_t FakeMachine::sendMessage(WindowRef window, std::uint32_t message,
                                        std::uintptr_t wParam, std::intptr_t lParam) {
+    if (failure("Desktop.sendMessage") != kErrorSuccess) {
+        return 0;
+    }
     sent_.push_back({window, message, wParam, lParam});
     return 0;
 }
@@ -710,6 +720,9 @@ bool FakeMachine::postMessage(WindowRef window, std::uint32_t message, std::uint
 }
 
 WindowRef FakeMachine::ownerOrParent(WindowRef window) {
+    if (failure("Desktop.ownerOrParent") != kErrorSuccess) {
+        return kNoWindow;
+    }
     for (const FakeWindow& w : windows_) {
         if (w.id == window) {
             return w.owner != kNoWindow ? w.owner : w.parent;
@@ -718,7 +731,9 @@ WindowRef FakeMachine::ownerOrParent(WindowRef window) {
     return kNoWindow;
 }
 
-WindowRef FakeMachine::foregroundWindow() { return foreground; }
+WindowRef FakeMachine::foregroundWindow() {
+    return failure("Desktop.foregroundWindow") != kErrorSuccess ? kNoWindow : foreground;
+}
 
 Outcome<std::vector<ServiceEntry>> FakeMachine::activeDependents(const std::string& name) {
     if (const WinError e = failure("Services.activeDependents")) {
@@ -787,6 +802,9 @@ Outcome<OsVersion> FakeMachine::osVersion() {
     if (versionUnavailable) {
         return failed<OsVersion>(kErrorCallNotImplemented);
     }
+    if (const WinError e = failure("Platform.osVersion")) {
+        return failed<OsVersion>(e);
+    }
     switch (platformClass) {
     case PlatformClass::Win95: return OsVersion{kPlatformWindows, 4, 0, 950};
     case PlatformClass::Win98: return OsVersion{kPlatformWindows, 4, 10, 2222};
@@ -809,6 +827,9 @@ Outcome<bool> FakeMachine::isWow64Process() {
     if (!wow64QueryAvailable) {
         return failed<bool>(kErrorProcNotFound);
     }
+    if (const WinError e = failure("Platform.isWow64Process")) {
+        return failed<bool>(e);
+    }
     return windows64;
 }
 
@@ -829,6 +850,9 @@ bool FakeMachine::isLeadByte(unsigned char byte) {
 }
 
 std::string FakeMachine::loadString(unsigned id) {
+    if (failure("TextServices.loadString") != kErrorSuccess) {
+        return {};
+    }
     const auto it = strings.find(id);
     return it == strings.end() ? std::string() : it->second;
 }
@@ -892,6 +916,9 @@ Outcome<std::string> FakeMachine::formatMessage(const std::string& pattern,
 
 int FakeMachine::show(WindowRef owner, const std::string& text, const std::string& title,
                       std::uint32_t type) {
+    if (failure("MessageBoxes.show") != kErrorSuccess) {
+        return 0;  // the box could not be shown
+    }
     shown_.push_back({owner, text, title, type});
     if (!answers_.empty()) {
         const int answer = answers_.front();

@@ -70,7 +70,8 @@ public:
     std::string commandArguments;       // the command line without the program name
     std::optional<LocalTime> time = LocalTime{2026, 12, 11, 9, 5, 7};
 
-    // Makes every later call of that name fail with `error` ("Registry.openKey", ...).
+    // Makes every later call of that name fail with `error`: "Interface.method", for example
+    // "Registry.openKey", "Files.copyFile", "TextFileWriter.write", "MessageBoxes.show".
     void failCall(const std::string& call, WinError error) { failures_[call] = error; }
     void clearFailures() { failures_.clear(); }
     int openHandles() const { return openHandles_; }
@@ -136,6 +137,8 @@ private:
     static std::string key(const std::string& path);
     static std::string parentOf(const std::string& upperPath);
     static std::string registryPath(RegistryRoot root, const std::string& path);
+    // Creates the key and its parents as named; its upper-case full path.
+    std::string ensureKey(RegistryRoot root, const std::string& path);
     WinError failure(const char* call) const;
     OwnedHandle open(OpenHandle::Kind kind, const std::string& name);
     const std::string* keyOf(const OwnedHandle& handle) const;
@@ -210,7 +213,9 @@ private:
                                        std::size_t maxBytes) override;
     int show(WindowRef owner, const std::string& text, const std::string& title,
              std::uint32_t type) override;
-    std::optional<LocalTime> now() override { return time; }
+    std::optional<LocalTime> now() override {
+        return failure("Clock.now") != kErrorSuccess ? std::nullopt : time;
+    }
     // Handles
     void closeHandle(RawHandle handle) noexcept override;
 

@@ -1,6 +1,6 @@
 // What the record changes beyond the display id: the variants of 213, 301 and 409, the
 // supplementary notes (order, conditions, the fixed lists of 210/309 and 211/310), the
-// documented edge cases, and the request kinds of the library entry point.
+// key edge cases, and the request kinds of the library entry point.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -149,8 +149,9 @@ TEST(SupplementaryNotes, OrderConditionsAndFixedLists) {
     }
 }
 
-// The cases the product documents as worth testing.
-TEST(DisplayEdgeCases, Documented) {
+// The cases that matter most to users: job pages, jams with the cover open, paper out at the
+// other source, the port bit, unknown connection codes, the nearing-replacement note.
+TEST(DisplayEdgeCases, KeyCases) {
     const DisplayState pagesUnknown = mapFields({0, kJob, 0, 0, 0, 0, 0});
     EXPECT_EQ(toNumber(pagesUnknown.id), 201u);
     const DisplayState pagesKnown = mapFields({0, kJob, 0, 0, 0, 0, 5});

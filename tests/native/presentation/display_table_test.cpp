@@ -1,4 +1,4 @@
-// The display table, row by row, against the table as the product documents it: its columns
+// The display table, row by row, against the display table of the design: its columns
 // are kept here in their written form ("Pause (pressed), Cancel", "yes", "-") and read by this
 // test, so that the library's table and this one share no code.
 #include <gtest/gtest.h>

@@ -38,6 +38,8 @@ const FieldRow kFieldRows[] = {
      [](StatusFields& f) { f.document = u"my report.txt"; f.user = u"taro"; f.computer = u"\\\\PC1"; }},
     {"japanese text", "at 0ms status document=\"報告書\"", 0, [](StatusFields& f) { f.document = u"報告書"; }},
     {"empty text", "at 0ms status user=\"\"", 0, [](StatusFields&) {}},
+    {"hash inside text", "at 0ms status document=\"a # b\" # comment", 0,
+     [](StatusFields& f) { f.document = u"a # b"; }},
     {"largest number", "at 0ms status total=4294967295", 0, [](StatusFields& f) { f.total = 0xFFFFFFFF; }},
     {"tabs, CR and comment", "\tat 7ms\tstatus current=4  # page four\r", 7, [](StatusFields& f) { f.current = 4; }},
 };

@@ -11,7 +11,6 @@ constexpr const char* kSelection = "C:\\SEL\\LIST.INI";
 // "C:\ソフト\LIST.INI" in code page 932: the trail bytes are a backslash and a small "g".
 constexpr const char* kJapaneseSelectionLower = "c:\\\x83\x5c\x83\x67\\list.ini";
 constexpr const char* kJapaneseSelection = "C:\\\x83\x5c\x83\x67\\LIST.INI";
-constexpr const char* kJapanesePrinter = "\x83\x76\x83\x8a\x83\x93\x83\x5e";  // "プリンタ"
 
 const char* const kSelectionIni =
     "[Delete Printer Name]\r\n"

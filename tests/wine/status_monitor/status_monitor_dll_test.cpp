@@ -165,6 +165,21 @@ TEST_F(StandinTest, PlaysTheScenarioToTheWindowInOrder) {
     }
 }
 
+TEST_F(StandinTest, CloseWhileADeliveryWaitsReturnsPromptlyAndEndsDeliveries) {
+    const std::wstring scenarioPath = folder_.file(L"busy.scn");
+    ASSERT_TRUE(writeUtf8File(scenarioPath, "at 0ms status job=8\nat 0ms status job=9\nat 50ms status job=3\n"));
+    ScopedEnv scenario(L"ZRT7QSMK_SCENARIO", scenarioPath.c_str());
+    const HANDLE handle = open();
+    Sleep(200);  // no messages handled: the player now waits in its first delivery
+    const ULONGLONG before = GetTickCount64();
+    EXPECT_TRUE(api_->closePrinter(handle));
+    EXPECT_LT(GetTickCount64() - before, 2000U);
+    const std::size_t atClose = window_->received().size();
+    EXPECT_LE(atClose, 1U) << "only the delivery under way when closing";
+    pumpUntil([] { return false; }, 300);
+    EXPECT_EQ(window_->received().size(), atClose) << "nothing after SmPsw_ClosePrinter returned";
+}
+
 TEST_F(StandinTest, EveryCallIsLoggedWithItsArguments) {
     const HANDLE handle = open(L"プリンタ");
     const std::string h = "handle=" + std::to_string(idOf(handle));

@@ -163,6 +163,19 @@ TEST_F(AdaptersTest, TextsInCodePage932AndTheFormatter) {
                   codePage932(u"' を削除してもよろしいですか?"));
 }
 
+TEST_F(AdaptersTest, ServicesAndTheClock) {
+    EXPECT_EQ(m.services.queryState("No Such ZRT Service").error(), kErrorServiceDoesNotExist);
+    const auto spooler = m.services.queryState("Spooler");
+    ASSERT_TRUE(spooler.ok()) << spooler.error();
+    const auto dependents = m.services.activeDependents("Spooler");
+    EXPECT_TRUE(dependents.ok()) << dependents.error();
+    EXPECT_EQ(m.services.activeDependents("No Such ZRT Service").error(),
+              kErrorServiceDoesNotExist);
+    const auto now = m.clock.now();
+    ASSERT_TRUE(now.has_value());
+    EXPECT_GE(now->year, 2000);
+}
+
 class CommandDialog final : public Dialog {
 public:
     using Dialog::Dialog;
@@ -202,6 +215,12 @@ TEST(DialogTest, HiddenDialogTakesCommandsAndReportsItsEnd) {
     EXPECT_EQ(dialog.list.itemData(1), 22);
     dialog.sendCommand(1003);
     EXPECT_EQ(dialog.commands, (std::vector<int>{1002, 1003}));
+    Win32Desktop desktop;
+    const std::string title = codePage932(u"プリンタの削除");
+    EXPECT_EQ(desktop.findWindow(std::string("#32770"), title), toRef(dialog.hwnd()));
+    EXPECT_EQ(desktop.ownerOrParent(toRef(dialog.hwnd())), kNoWindow);
+    desktop.sendMessage(toRef(dialog.hwnd()), WM_COMMAND, 1005, 0);
+    EXPECT_EQ(dialog.commands.back(), 1005);
     dialog.close(IDCANCEL);
     EXPECT_EQ(dialog.hwnd(), nullptr);
     EXPECT_EQ(dialog.destroyed, 1);

@@ -105,25 +105,8 @@ public:
     // The first top-level dialog window of the process, waiting for it to appear.
     HWND waitForDialog() {
         for (DWORD waited = 0; waited < kTimeoutMs; waited += 50) {
-            struct Search {
-                DWORD process;
-                HWND found;
-            } search{info_.dwProcessId, nullptr};
-            EnumWindows(
-                [](HWND window, LPARAM data) -> BOOL {
-                    auto* s = reinterpret_cast<Search*>(data);
-                    DWORD owner = 0;
-                    GetWindowThreadProcessId(window, &owner);
-                    char className[64] = {};
-                    GetClassNameA(window, className, sizeof className);
-                    if (owner == s->process && std::string(className) == "#32770" &&
-                        IsWindowVisible(window)) {
-                        s->found = window;
-                        return FALSE;
-                    }
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&search));
+            DialogSearch search{info_.dwProcessId, nullptr};
+            EnumWindows(&Process::matchDialog, reinterpret_cast<LPARAM>(&search));
             if (search.found != nullptr) {
                 return search.found;
             }
@@ -133,6 +116,24 @@ public:
     }
 
 private:
+    struct DialogSearch {
+        DWORD process;
+        HWND found;
+    };
+    static BOOL CALLBACK matchDialog(HWND window, LPARAM data) {
+        auto* search = reinterpret_cast<DialogSearch*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        char className[64] = {};
+        GetClassNameA(window, className, sizeof className);
+        if (owner == search->process && std::string(className) == "#32770" &&
+            IsWindowVisible(window)) {
+            search->found = window;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
     PROCESS_INFORMATION info_{};
     bool started_ = false;
 };

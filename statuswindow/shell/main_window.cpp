@@ -1,0 +1,722 @@
+#include "statuswindow/shell/main_window.h"
+
+// main_window.h brings windows.h, which commctrl.h builds on.
+#include <commctrl.h>
+#include <imm.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "statuswindow/core/command_line.h"
+#include "statuswindow/core/job_commands.h"
+#include "statuswindow/core/startup.h"
+#include "statuswindow/resource_ids.h"
+#include "statuswindow/shell/display_record.h"
+#include "statuswindow/shell/spooler.h"
+#include "statuswindow/shell/system_probe.h"
+#include "statuswindow/shell/wide_text.h"
+
+namespace zrt::statuswindow::shell {
+
+namespace {
+
+constexpr wchar_t kPreviousProcProperty[] = L"ZRT7Q.PreviousProc";
+constexpr int kWindowDataBytes = sizeof(MainWindow*);
+
+// The children in the order of creation; their index in MainWindow::children_.
+constexpr Pane kChildOrder[] = {Pane::Icon,   Pane::Headline,         Pane::Detail,
+                                Pane::Picture, Pane::JobList,         Pane::JobListCaption,
+                                Pane::JobToolbarHolder, Pane::InfoToolbarHolder, Pane::Progress,
+                                Pane::StatusBar};
+
+int childIndex(Pane pane) {
+    for (std::size_t i = 0; i < std::size(kChildOrder); ++i)
+        if (kChildOrder[i] == pane) return static_cast<int>(i);
+    return -1;
+}
+
+DWORD currentSessionId() {
+    DWORD session = 0;
+    if (!ProcessIdToSessionId(GetCurrentProcessId(), &session)) return 0;
+    return session;
+}
+
+HFONT defaultGuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+UINT menuItemFlags(bool enabled) { return static_cast<UINT>(MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED)); }
+
+int showCommand(bool noActivate) { return noActivate ? SW_SHOWNA : SW_SHOW; }
+
+BOOL CALLBACK countStatusWindow(HWND window, LPARAM counter) {
+    wchar_t cls[64] = {};
+    if (GetClassNameW(window, cls, 64) > 0 && lstrcmpW(cls, kMainWindowClass) == 0)
+        ++*reinterpret_cast<std::size_t*>(counter);
+    return TRUE;
+}
+
+}  // namespace
+
+// ---- creation ----------------------------------------------------------------------------------
+
+bool MainWindow::registerClasses(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = &MainWindow::windowProc;
+    wc.cbWndExtra = kWindowDataBytes;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    wc.lpszClassName = kMainWindowClass;
+    if (RegisterClassExW(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    wc.lpfnWndProc = &MainWindow::progressProc;
+    wc.cbWndExtra = 0;
+    wc.lpszClassName = kProgressPaneClass;
+    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+MainWindow::MainWindow(HINSTANCE instance, BoundLibraries libraries, StartParameters start)
+    : instance_(instance), libs_(std::move(libraries)), start_(std::move(start)), strings_(instance), core_(*this) {
+    WindowState& s = core_.state();
+    s.printerName = start_.printerName;
+    s.portText = start_.portText;
+    s.launchMode = start_.launchMode;
+    s.noActivate = start_.noActivate;
+    s.monitorLoaded = libs_.monitor.loaded();
+    sessionId_ = currentSessionId();
+}
+
+MainWindow::~MainWindow() {
+    // Left by the quit request (WM_COPYDATA 1027): the window goes without the shutdown steps.
+    quietDestroy_ = true;
+    if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    if (listImages_ != nullptr) ImageList_Destroy(listImages_);
+}
+
+std::unique_ptr<MainWindow> MainWindow::create(HINSTANCE instance, BoundLibraries libraries, StartParameters start) {
+    std::unique_ptr<MainWindow> window(new MainWindow(instance, std::move(libraries), std::move(start)));
+    if (!window->createWindow()) return nullptr;
+    return window;
+}
+
+bool MainWindow::createWindow() {
+    const SettingsStore store = settings();
+    auto left = static_cast<std::int32_t>(store.read(setting::kLeft, setting::kDefaultPosition));
+    auto top = static_cast<std::int32_t>(store.read(setting::kTop, setting::kDefaultPosition));
+
+    // The first display: "status being acquired".
+    const HMODULE library = libs_.presentation.module.get();
+    if (libs_.presentation.getPSWDisplay(library, 0, nullptr, &raw_, psm::kDataIsStatusRecord))
+        core_.setInitialDisplay(toDisplay(raw_));
+    libs_.presentation.getPSWInfo(&layout_);
+    menu_.reset(LoadMenuW(library, MAKEINTRESOURCEW(layout_.menuId)));
+
+    const int height = layout_.windowHeight + GetSystemMetrics(SM_CYMENU) + GetSystemMetrics(SM_CYCAPTION) - 19;
+    const int width = layout_.windowWidth;
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    if (left + width > work.right) left = std::max<std::int32_t>(0, work.right - width);
+    if (top + height > work.bottom) top = std::max<std::int32_t>(0, work.bottom - height);
+
+    hwnd_ = CreateWindowExW(0, kMainWindowClass, L"", WS_SYSMENU | WS_MINIMIZEBOX, left, top, width, height, nullptr,
+                            menu_.get(), instance_, this);
+    if (hwnd_ == nullptr) return false;
+    menu_.release();  // the window owns its menu; shutdown destroys it
+    ImmAssociateContext(hwnd_, nullptr);
+    createChildren();
+    afterCreation();
+    return true;
+}
+
+HWND MainWindow::createChild(Pane pane, const wchar_t* cls, DWORD style, DWORD exStyle,
+                             const presentation::Rect16& r, const wchar_t* text) {
+    const HWND child = CreateWindowExW(exStyle, cls, text, WS_CHILD | style, r.x, r.y, r.width, r.height, hwnd_,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(pane)), instance_, nullptr);
+    children_[childIndex(pane)] = child;
+    return child;
+}
+
+void MainWindow::subclass(HWND child) {
+    if (child == nullptr) return;
+    const auto previous = SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::childProc));
+    SetPropW(child, kPreviousProcProperty, reinterpret_cast<HANDLE>(previous));
+}
+
+void MainWindow::createChildren() {
+    const presentation::WindowLayout& l = layout_;
+    subclass(createChild(Pane::Icon, L"STATIC", WS_VISIBLE, 0, l.iconPane));
+    subclass(createChild(Pane::Headline, L"STATIC", WS_VISIBLE, WS_EX_WINDOWEDGE, l.headlinePane));
+    subclass(createChild(Pane::Detail, L"EDIT", WS_VISIBLE | ES_READONLY | ES_MULTILINE | WS_VSCROLL,
+                         WS_EX_CLIENTEDGE, l.detailPane));
+    subclass(createChild(Pane::Picture, L"STATIC", WS_VISIBLE, WS_EX_CLIENTEDGE, l.picturePane));
+
+    const HWND list = createChild(Pane::JobList, WC_LISTVIEWW, LVS_REPORT | LVS_NOSORTHEADER, WS_EX_CLIENTEDGE, l.jobList);
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(defaultGuiFont()), FALSE);
+    listImages_ = ImageList_Create(2, 17, ILC_COLOR, 1, 1);
+    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(listImages_));
+    SendMessageW(list, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
+    SendMessageW(list, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
+    const std::uint32_t titles[2][2] = {{IDS_JOB_COLUMN_TITLE, 0}, {IDS_JOB_COLUMN_CONTENTS, 1}};
+    const wchar_t* fallbacks[2] = {L"Title", L"Contents"};
+    for (int c = 0; c < 2; ++c) {
+        std::wstring title = toWide(strings_.load(titles[c][0]).value_or(fromWide(fallbacks[c])));
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.cx = l.columnWidths[c];
+        column.pszText = title.data();
+        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&column));
+    }
+    const std::uint32_t rowIds[3] = {IDS_JOB_ROW_DOCUMENT, IDS_JOB_ROW_USER, IDS_JOB_ROW_COMPUTER};
+    const wchar_t* rowFallbacks[3] = {L"Document name", L"User name", L"Computer name"};
+    for (int r = 0; r < 3; ++r) {
+        std::wstring label = toWide(strings_.load(rowIds[r]).value_or(fromWide(rowFallbacks[r])));
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = r;
+        item.pszText = label.data();
+        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    subclass(list);
+
+    const std::wstring caption = toWide(strings_.load(IDS_JOB_LIST_CAPTION).value_or(Text()));
+    const HWND captionPane = createChild(Pane::JobListCaption, L"STATIC", WS_VISIBLE, 0, l.jobListCaption, caption.c_str());
+    SendMessageW(captionPane, WM_SETFONT, reinterpret_cast<WPARAM>(defaultGuiFont()), FALSE);
+
+    const HWND jobHolder = createChild(Pane::JobToolbarHolder, L"STATIC", 0, 0, l.jobToolbarHolder);
+    subclass(jobHolder);
+    jobToolbar_ = libs_.presentation.createToolbar(jobHolder, 0);
+    const HWND infoHolder = createChild(Pane::InfoToolbarHolder, L"STATIC", 0, 0, l.infoToolbarHolder);
+    subclass(infoHolder);
+    infoToolbar_ = libs_.presentation.createToolbar2(infoHolder, 0);
+    createChild(Pane::Progress, kProgressPaneClass, WS_BORDER, WS_EX_CLIENTEDGE, l.progressPane);
+
+    std::wstring port = toWide(core_.state().portText);
+    children_[childIndex(Pane::StatusBar)] =
+        CreateStatusWindowW(WS_CHILD | WS_VISIBLE, port.c_str(), hwnd_, static_cast<UINT>(Pane::StatusBar));
+}
+
+void MainWindow::afterCreation() {
+    RECT work{};
+    RECT window{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(hwnd_, &window);
+    if (window.top < work.top) {
+        SetWindowPos(hwnd_, nullptr, window.left, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else if (window.bottom > work.bottom) {
+        SetWindowPos(hwnd_, nullptr, window.left, window.top - (window.bottom - work.bottom), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    setStatusBarText(core_.state().portText);
+    SetWindowTextW(hwnd_, toWide(core_.state().printerName).c_str());
+    SetWindowTextW(child(Pane::Detail), toWide(core_.state().detailText).c_str());
+    for (HWND w : {child(Pane::JobList), child(Pane::Progress), child(Pane::JobToolbarHolder), jobToolbar_})
+        if (w != nullptr) InvalidateRect(w, nullptr, TRUE);
+    const int show = showCommand(start_.noActivate);
+    for (HWND w : {child(Pane::JobList), child(Pane::Progress), child(Pane::JobToolbarHolder),
+                   child(Pane::InfoToolbarHolder), jobToolbar_, infoToolbar_})
+        if (w != nullptr) ShowWindow(w, show);
+    if (takesFocusAfterCreation(core_.state().showing, start_.noActivate)) SetFocus(hwnd_);
+}
+
+HWND MainWindow::child(Pane pane) const noexcept {
+    if (pane == Pane::MainWindow) return hwnd_;
+    const int i = childIndex(pane);
+    return i < 0 ? nullptr : children_[i];
+}
+
+void MainWindow::setStatusBarText(TextView text) {
+    const HWND bar = child(Pane::StatusBar);
+    if (bar == nullptr) return;
+    SendMessageW(bar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(toWide(text).c_str()));
+}
+
+bool MainWindow::openMonitor() {
+    MonitorLibrary& m = libs_.monitor;
+    if (!m.loaded() || m.openPrinter == nullptr) return false;
+    const std::wstring name = toWide(core_.state().printerName);
+    const std::wstring port = toWide(core_.state().portText);
+    monitor::MonitorHandle handle = nullptr;
+    if (!m.openPrinter(hwnd_, name.c_str(), port.c_str(), &handle)) return false;
+    monitorHandle_ = handle;
+    return true;
+}
+
+// ---- window procedures -------------------------------------------------------------------------
+
+LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, 0));
+    if (self == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, 0, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    return self->handle(msg, wParam, lParam);
+}
+
+MainWindow* MainWindow::fromChild(HWND child) {
+    const HWND parent = GetParent(child);
+    return parent == nullptr ? nullptr : reinterpret_cast<MainWindow*>(GetWindowLongPtrW(parent, 0));
+}
+
+LRESULT CALLBACK MainWindow::childProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const auto previous = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kPreviousProcProperty));
+    if (msg == WM_NCDESTROY) {
+        RemovePropW(hwnd, kPreviousProcProperty);
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        return CallWindowProcW(previous, hwnd, msg, wParam, lParam);
+    }
+    MainWindow* self = fromChild(hwnd);
+    if (self == nullptr) return CallWindowProcW(previous, hwnd, msg, wParam, lParam);
+    return self->handleChild(hwnd, previous, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWindow::progressProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_PAINT) {
+        if (MainWindow* self = fromChild(hwnd)) {
+            self->paintProgress(hwnd);
+            return 0;
+        }
+    }
+    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN) {
+        if (MainWindow* self = fromChild(hwnd)) self->core_.onUserInteraction();
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+LRESULT MainWindow::handleChild(HWND child, WNDPROC previous, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const auto id = static_cast<Pane>(GetDlgCtrlID(child));
+    switch (msg) {
+        case WM_PAINT:
+            if (id == Pane::Picture) {
+                paintPicture(child);
+                return 0;
+            }
+            if (id == Pane::Headline) {
+                paintHeadline(child);
+                return 0;
+            }
+            if (id == Pane::Icon) {
+                paintIcon(child);
+                return 0;
+            }
+            if (id == Pane::JobList) fillJobList();
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            if (id == Pane::Detail || id == Pane::JobList || id == Pane::JobToolbarHolder ||
+                id == Pane::InfoToolbarHolder) {
+                core_.onUserInteraction();
+                if (id == Pane::JobList) return 0;  // rows are not selectable by mouse
+            }
+            break;
+        case WM_COMMAND:
+            if (id == Pane::JobToolbarHolder || id == Pane::InfoToolbarHolder) {
+                // Toolbar buttons: handled as the main window's commands.
+                return SendMessageW(hwnd_, WM_COMMAND, wParam, lParam);
+            }
+            if (id == Pane::JobList) {
+                core_.onUserInteraction();
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (id == Pane::JobList) SendMessageW(hwnd_, WM_CHAR, wParam, lParam);
+            break;
+        case WM_NOTIFY:
+            if (id == Pane::JobToolbarHolder || id == Pane::InfoToolbarHolder) {
+                auto* header = reinterpret_cast<NMHDR*>(lParam);
+                if (header != nullptr && header->code == TTN_NEEDTEXTW) {
+                    auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+                    tip->hinst = libs_.presentation.module.get();
+                    const UINT textId = libs_.presentation.getToolTipText != nullptr
+                                            ? libs_.presentation.getToolTipText(static_cast<UINT>(header->idFrom))
+                                            : 0;
+                    tip->lpszText = MAKEINTRESOURCEW(textId);
+                    return 0;
+                }
+            }
+            break;
+        default:
+            break;
+    }
+    return CallWindowProcW(previous, child, msg, wParam, lParam);
+}
+
+LRESULT MainWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_CREATE:
+            onCreate();
+            return 0;
+        case WM_DESTROY:
+            onDestroy();
+            return 0;
+        case WM_COPYDATA:
+            onCopyData(wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+            return TRUE;
+        case WM_TIMER:
+            core_.onTimer(static_cast<std::uint32_t>(wParam));
+            return 0;
+        case WM_COMMAND:
+            onCommand(wParam, lParam);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            core_.onUserInteraction();
+            return 0;
+        case WM_PARENTNOTIFY: {
+            const UINT event = LOWORD(wParam);
+            if (event == WM_LBUTTONDOWN || event == WM_RBUTTONDOWN || event == WM_MBUTTONDOWN) core_.onUserInteraction();
+            return 0;
+        }
+        case WM_MOVE: {
+            RECT r{};
+            GetWindowRect(hwnd_, &r);
+            core_.onMove(IsIconic(hwnd_) != FALSE, r.left, r.top);
+            return 0;
+        }
+        case WM_PAINT:
+            paintSeparators();
+            return 0;
+        case WM_CLOSE:
+            core_.onClose();
+            return 0;
+        case WM_ERASEBKGND: {
+            const LRESULT erased = DefWindowProcW(hwnd_, msg, wParam, lParam);
+            InvalidateRect(hwnd_, nullptr, FALSE);
+            UpdateWindow(hwnd_);
+            return erased;
+        }
+        case WM_SYSCOLORCHANGE:
+            if (HWND list = child(Pane::JobList)) {
+                SendMessageW(list, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
+                SendMessageW(list, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
+            }
+            return 0;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_CLOSE) {
+                core_.onSystemClose();
+                return 0;
+            } else {
+                const LRESULT result = DefWindowProcW(hwnd_, msg, wParam, lParam);
+                if (hwnd_ != nullptr) core_.onOtherSystemCommand();
+                return result;
+            }
+        case WM_NOTIFY:
+            return onNotify(reinterpret_cast<const NMHDR*>(lParam));
+        case WM_HELP:
+            core_.onUserInteraction();
+            return TRUE;
+        case WM_MENUSELECT:
+            onMenuSelect(wParam, lParam);
+            return 0;
+        case WM_KEYDOWN:
+            return 0;
+        default:
+            break;
+    }
+    if (msg == message::kReset) {
+        core_.onReset();
+        return 0;
+    }
+    if (msg == message::kQuit) {
+        core_.onQuit();
+        return 0;
+    }
+    if (msg == message::kShow) {
+        core_.onShowRequest(static_cast<std::uintptr_t>(wParam));
+        return 0;
+    }
+    if (msg == message::kQuitAll) {
+        std::size_t windows = 0;
+        EnumWindows(&countStatusWindow, reinterpret_cast<LPARAM>(&windows));
+        core_.onQuitAll(windows);
+        return 0;
+    }
+    return DefWindowProcW(hwnd_, msg, wParam, lParam);
+}
+
+void MainWindow::onCreate() {
+    const SettingsStore store = settings();
+    alwaysOnTop_ = store.read(setting::kAlwaysOnTop, 0) != 0;
+    soundMessage_ = store.read(setting::kSoundMessage, 0);
+    statusSense_ = store.read(setting::kStatusSense, setting::kDefaultStatusSense);
+    sound_.noteDevices();
+    sound_.setSoundMessage(soundMessage_);
+    palette_ = paletteFromBitmap(instance_, IDB_PALETTE);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    core_.onCreate();
+}
+
+void MainWindow::onDestroy() {
+    if (quietDestroy_) return;
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 1);  // the launcher reads this: closing
+    if (listImages_ != nullptr) {
+        SendMessageW(child(Pane::JobList), LVM_SETIMAGELIST, LVSIL_SMALL, 0);
+        ImageList_Destroy(listImages_);
+        listImages_ = nullptr;
+    }
+    pictureCache_.discard();
+    palette_.reset();
+    core_.onDestroy();
+    menu_.reset(GetMenu(hwnd_));
+    SetMenu(hwnd_, nullptr);
+    menu_.reset();
+    PostQuitMessage(0);
+}
+
+void MainWindow::onCopyData(WPARAM wParam, const COPYDATASTRUCT* data) {
+    if (wParam == kQuitCopyDataWParam) {
+        PostQuitMessage(0);
+        return;
+    }
+    if (data == nullptr) return;
+    core_.onDelivery(static_cast<std::uint32_t>(data->dwData), static_cast<const std::uint8_t*>(data->lpData),
+                     data->lpData != nullptr ? data->cbData : 0);
+}
+
+void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
+    core_.onUserInteraction();
+    const std::optional<status::StatusRecordView> r = record();
+    const std::uint32_t printer = r ? r->printerStatus() : 0;
+    switch (LOWORD(wParam)) {
+        case 100:
+            jobRequest(job_request::kPause, 0);
+            break;
+        case 101: {
+            bool waiting = false;
+            if (lParam == 0) {  // menu
+                waiting = (printer & 0x8) != 0 && (printer & 0x40000) != 0;
+            } else {            // toolbar
+                if (core_.state().display.id == 409) break;
+                waiting = (printer & 0x8) != 0 && r && (r->jobStatus() & 0x40000) != 0;
+            }
+            jobRequest(waiting ? job_request::kResumeWaiting : job_request::kResume, 0);
+            break;
+        }
+        case 102:
+            jobRequest(job_request::kCommand102, 0);
+            break;
+        case 103:
+            if (r) jobRequest(job_request::kCancel, r->jobId());
+            refreshJobCommands(false);
+            break;
+        case 106:
+            requestStatus(kRefreshStatus);
+            jobRequest(job_request::kSession, sessionId_);
+            refreshJobCommands(false);
+            break;
+        default:
+            break;  // 9010/9011 (Tab keys) and the dialogs' commands have no action here
+    }
+}
+
+void MainWindow::onMenuSelect(WPARAM wParam, LPARAM lParam) {
+    core_.onUserInteraction();
+    const UINT item = LOWORD(wParam);
+    const UINT flags = HIWORD(wParam);
+    const auto menu = reinterpret_cast<HMENU>(lParam);
+    if (flags == 0xFFFF && menu == nullptr) {
+        setStatusBarText(core_.state().portText);
+        return;
+    }
+    if (libs_.presentation.getMenuHelpText == nullptr) return;
+    const UINT id = libs_.presentation.getMenuHelpText(hwnd_, item, flags, menu);
+    if (std::optional<Text> text = loadModuleString(libs_.presentation.module.get(), id)) setStatusBarText(*text);
+}
+
+LRESULT MainWindow::onNotify(const NMHDR* header) {
+    if (header == nullptr || header->hwndFrom != child(Pane::JobList)) return 0;
+    if (header->code == NM_CLICK) {
+        core_.onUserInteraction();
+    } else if (header->code == NM_KILLFOCUS) {
+        LVITEMW item{};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(header->hwndFrom, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+        refreshJobCommands(false);
+    }
+    return 0;
+}
+
+// ---- host side of the core ---------------------------------------------------------------------
+
+void MainWindow::apply(const Effect& e) {
+    const auto paneOf = [this](std::uint32_t a) { return child(static_cast<Pane>(a)); };
+    switch (e.kind) {
+        case EffectKind::Show: ShowWindow(hwnd_, SW_SHOW); break;
+        case EffectKind::ShowNoActivate: ShowWindow(hwnd_, SW_SHOWNA); break;
+        case EffectKind::Hide: ShowWindow(hwnd_, SW_HIDE); break;
+        case EffectKind::Minimize: ShowWindow(hwnd_, SW_MINIMIZE); break;
+        case EffectKind::Restore: ShowWindow(hwnd_, SW_RESTORE); break;
+        case EffectKind::SetForeground: SetForegroundWindow(hwnd_); break;
+        case EffectKind::SetActive: SetActiveWindow(hwnd_); break;
+        case EffectKind::StartTimer: SetTimer(hwnd_, e.a, e.b, nullptr); break;
+        case EffectKind::StopTimer: KillTimer(hwnd_, e.a); break;
+        case EffectKind::Invalidate:
+            if (HWND w = paneOf(e.a)) InvalidateRect(w, nullptr, FALSE);
+            break;
+        case EffectKind::Repaint:
+            if (HWND w = paneOf(e.a)) {
+                InvalidateRect(w, nullptr, TRUE);
+                UpdateWindow(w);
+            }
+            break;
+        case EffectKind::PlaySound: sound_.play(e.text); break;
+        case EffectKind::JobRequest: jobRequest(e.a, e.b); break;
+        case EffectKind::StartPolling:
+            if (libs_.monitor.startPolling != nullptr && monitorHandle_ != nullptr) libs_.monitor.startPolling(monitorHandle_);
+            break;
+        case EffectKind::StopPolling:
+            if (libs_.monitor.stopPolling != nullptr && monitorHandle_ != nullptr) libs_.monitor.stopPolling(monitorHandle_);
+            break;
+        case EffectKind::ClosePrinter:
+            if (libs_.monitor.closePrinter != nullptr && monitorHandle_ != nullptr) libs_.monitor.closePrinter(monitorHandle_);
+            break;
+        case EffectKind::ChangePrinterName:
+            if (libs_.monitor.changePrinterName != nullptr && monitorHandle_ != nullptr)
+                libs_.monitor.changePrinterName(monitorHandle_, toWide(e.text).c_str());
+            break;
+        case EffectKind::WriteSetting: settings().write(e.text, e.a); break;
+        case EffectKind::SetTitle:
+            if (hwnd_ != nullptr) SetWindowTextW(hwnd_, toWide(e.text).c_str());
+            break;
+        case EffectKind::RetakeMutex:
+            if (start_.mutex != nullptr) start_.mutex->retake(e.text);
+            break;
+        case EffectKind::SetDetailText:
+            if (HWND w = child(Pane::Detail)) SetWindowTextW(w, toWide(e.text).c_str());
+            break;
+        case EffectKind::SetWindowIcon:
+            if (raw_.windowIcon != nullptr) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(raw_.windowIcon));
+            break;
+        case EffectKind::ReevaluateOptionMenu: reevaluateOptionMenu(); break;
+        case EffectKind::RefreshJobCommands: refreshJobCommands(false); break;
+        case EffectKind::SendQuit: SendMessageW(hwnd_, message::kQuit, 0, 0); break;
+        case EffectKind::PostQuitToNotifyIcon:
+            if (HWND icon = FindWindowW(kNotifyIconClass, nullptr)) PostMessageW(icon, message::kQuit, 0, 0);
+            break;
+        case EffectKind::DestroyWindow:
+            if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+            break;
+        case EffectKind::Wait: Sleep(e.a); break;
+        case EffectKind::UnloadLibraries:
+            monitorHandle_ = nullptr;
+            libs_.monitor.forget();
+            raw_ = psm::DisplayRecord{};  // points into the presentation library
+            pictureCache_.discard();
+            libs_.presentation = PresentationLibrary{};
+            break;
+    }
+}
+
+WindowFacts MainWindow::facts() {
+    if (hwnd_ == nullptr) return {};
+    return WindowFacts{IsWindowVisible(hwnd_) != FALSE, IsIconic(hwnd_) != FALSE};
+}
+
+std::optional<Display> MainWindow::mapDisplay(std::uint32_t previousId, const std::uint8_t* data, std::size_t size,
+                                              std::uint32_t kind) {
+    if (libs_.presentation.getPSWDisplay == nullptr) return std::nullopt;
+    // The library reads a fixed part: a short delivery goes over in a zero-filled block.
+    std::vector<std::uint8_t> block(data, data + size);
+    if (block.size() < psm::kMinimumRecordBytes) block.resize(psm::kMinimumRecordBytes, 0);
+    if (!libs_.presentation.getPSWDisplay(libs_.presentation.module.get(), previousId, block.data(), &raw_,
+                                          static_cast<int>(kind)))
+        return std::nullopt;
+    return toDisplay(raw_);
+}
+
+bool MainWindow::requestStatus(std::uint32_t flag) {
+    if (libs_.monitor.getPrinterStatus == nullptr || monitorHandle_ == nullptr) return false;
+    return libs_.monitor.getPrinterStatus(monitorHandle_, flag) != FALSE;
+}
+
+std::uint32_t MainWindow::readSetting(TextView name, std::uint32_t defaultValue) {
+    return settings().read(name, defaultValue);
+}
+
+DumpFacts MainWindow::matchFacts(const status::StatusRecordView* r) {
+    SystemAttachmentProbe probe;
+    DumpFacts f;
+    f.attachmentKind = static_cast<std::uint32_t>(attachmentKind(core_.state().portText, core_.state().printerName, probe));
+    if (r != nullptr) {
+        f.userMatch = userMatch(currentUserName(), TextView(r->userName()));
+        f.computerMatch = computerMatch(currentComputerName(), TextView(r->computerName()));
+    }
+    return f;
+}
+
+std::optional<Text> MainWindow::derivePortText() {
+    return derivePortTextFromSpooler(start_.spooler, core_.state().printerName);
+}
+
+void MainWindow::jobRequest(std::uint32_t code, std::uint32_t value) {
+    if (libs_.monitor.jobRequest == nullptr || monitorHandle_ == nullptr) return;
+    libs_.monitor.jobRequest(monitorHandle_, code, value);
+}
+
+// ---- job commands --------------------------------------------------------------------------
+
+void MainWindow::refreshJobCommands(bool withOptionMenu) {
+    const std::optional<status::StatusRecordView> r = record();
+    const DumpFacts who = matchFacts(r ? &*r : nullptr);
+    const bool grayed = jobCommandsGrayed(who.attachmentKind, who.userMatch, who.computerMatch, r ? &*r : nullptr);
+    const HMENU menu = GetMenu(hwnd_);
+    for (int i = 0; i < 3; ++i) {
+        if (menu != nullptr && raw_.menuStates != nullptr) {
+            const presentation::CommandState s = (*raw_.menuStates)[static_cast<std::size_t>(i)];
+            const bool gray = grayed || s.state != presentation::menu_state::kEnabled;
+            EnableMenuItem(menu, s.command, menuItemFlags(!gray));
+        }
+        if (jobToolbar_ != nullptr && raw_.toolbarStates != nullptr) {
+            const presentation::CommandState s = (*raw_.toolbarStates)[static_cast<std::size_t>(i)];
+            SendMessageW(jobToolbar_, TB_SETSTATE, s.command, MAKELPARAM(grayed ? 0 : s.state, 0));
+        }
+    }
+    if (infoToolbar_ != nullptr) {
+        const OptionMenuStates o = optionMenuStates(who.attachmentKind, r ? &*r : nullptr, core_.state().lockOut,
+                                                    core_.state().display.id);
+        SendMessageW(infoToolbar_, TB_SETSTATE, 105, MAKELPARAM(o.consumablesButton, 0));
+    }
+    if (withOptionMenu) reevaluateOptionMenu();
+}
+
+void MainWindow::reevaluateOptionMenu() {
+    const HMENU menu = GetMenu(hwnd_);
+    if (menu == nullptr) return;
+    const std::optional<status::StatusRecordView> r = record();
+    const DumpFacts who = matchFacts(r ? &*r : nullptr);
+    const OptionMenuStates o =
+        optionMenuStates(who.attachmentKind, r ? &*r : nullptr, core_.state().lockOut, core_.state().display.id);
+    const auto set = [menu](UINT id, bool on) { EnableMenuItem(menu, id, menuItemFlags(on)); };
+    set(104, o.cleaning);
+    set(134, o.calibration);
+    set(135, o.paperSize);
+    set(105, o.consumables);
+}
+
+void MainWindow::fillJobList() {
+    const std::optional<status::StatusRecordView> r = record();
+    const JobListRows rows = jobListContents(r ? &*r : nullptr, core_.state().documentName);
+    const Text* texts[3] = {&rows.document, &rows.user, &rows.computer};
+    for (int i = 0; i < 3; ++i) {
+        // Setting a row repaints the list: only rows that changed are set.
+        if (shownJobRows_[i] == *texts[i]) continue;
+        shownJobRows_[i] = *texts[i];
+        std::wstring text = toWide(*texts[i]);
+        LVITEMW item{};
+        item.iSubItem = 1;
+        item.pszText = text.data();
+        SendMessageW(child(Pane::JobList), LVM_SETITEMTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+}  // namespace zrt::statuswindow::shell
