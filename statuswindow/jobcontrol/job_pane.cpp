@@ -35,7 +35,7 @@ JobListReaction reactionTo(JobListNotification notification) noexcept {
 
 JobListInputHandling handlingOf(JobListInput input) noexcept {
     switch (input) {
-        case JobListInput::MouseButtonDown: return {false, false, true};
+        case JobListInput::MouseButtonDown: return {true, false, true};
         case JobListInput::Command: return {true, false, true};
         case JobListInput::Character: return {false, true, false};
         case JobListInput::Other: break;

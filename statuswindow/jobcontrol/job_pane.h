@@ -64,7 +64,8 @@ struct JobListReaction {
 };
 JobListReaction reactionTo(JobListNotification notification) noexcept;
 
-// What the list's own procedure does with a message it receives.
+// What the list's own procedure does with a message it receives. Rows cannot be selected by
+// mouse: presses never reach the control, but count as user interaction.
 enum class JobListInput {
     MouseButtonDown,  // any mouse button pressed or double-clicked
     Command,          // WM_COMMAND

@@ -89,6 +89,12 @@ MainWindow::~MainWindow() {
     // Left by the quit request (WM_COPYDATA 1027): the window goes without the shutdown steps.
     quietDestroy_ = true;
     if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    if (monitorHandle_ != nullptr) {
+        // The session was never closed: the status-monitor library may still run code of its
+        // own for it, so neither library is freed before the process ends.
+        libs_.monitor.module.release();
+        libs_.presentation.module.release();
+    }
     if (listImages_ != nullptr) ImageList_Destroy(listImages_);
 }
 

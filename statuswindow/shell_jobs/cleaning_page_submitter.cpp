@@ -26,20 +26,19 @@ std::vector<std::uint64_t> recordBuffer(DWORD bytes) {
     return std::vector<std::uint64_t>((bytes + sizeof(std::uint64_t) - 1) / sizeof(std::uint64_t));
 }
 
-bool addJob(HANDLE printer, std::vector<std::uint64_t>& buffer, DWORD bytes, DWORD& needed) {
-    return AddJobW(printer, 1, reinterpret_cast<LPBYTE>(buffer.data()), bytes, &needed) != FALSE;
-}
-
 // AddJobW level 1: first with the fixed size, then once with the size the spooler asks for.
-std::optional<SpoolJob> addSpoolJob(HANDLE printer) {
+std::optional<SpoolJob> addSpoolJob(HANDLE printer, AddJobFn addJobFn) {
+    const auto addJob = [&](std::vector<std::uint64_t>& buffer, DWORD bytes, DWORD& needed) {
+        return addJobFn(printer, 1, reinterpret_cast<LPBYTE>(buffer.data()), bytes, &needed) != FALSE;
+    };
     DWORD bytes = static_cast<DWORD>(jobcontrol::kAddJobFirstBufferBytes);
     std::vector<std::uint64_t> buffer = recordBuffer(bytes);
     DWORD needed = 0;
-    if (!addJob(printer, buffer, bytes, needed)) {
+    if (!addJob(buffer, bytes, needed)) {
         if (needed <= bytes) return std::nullopt;
         bytes = needed;
         buffer = recordBuffer(bytes);
-        if (!addJob(printer, buffer, bytes, needed)) return std::nullopt;
+        if (!addJob(buffer, bytes, needed)) return std::nullopt;
     }
     const auto* info = reinterpret_cast<const ADDJOB_INFO_1W*>(buffer.data());
     if (info->Path == nullptr) return std::nullopt;
@@ -66,7 +65,7 @@ std::wstring systemDirectory() {
     }
 }
 
-CleaningResult submitCleaningPage(const std::wstring& printerName, const std::wstring& systemDir) {
+CleaningResult submitCleaningPage(const std::wstring& printerName, const std::wstring& systemDir, AddJobFn addJob) {
     HANDLE raw = nullptr;
     if (!OpenPrinterW(const_cast<LPWSTR>(printerName.c_str()), &raw, nullptr) || raw == nullptr)
         return CleaningResult::PrinterNotOpened;
@@ -75,7 +74,7 @@ CleaningResult submitCleaningPage(const std::wstring& printerName, const std::ws
     const std::wstring file = shell::toWide(jobcontrol::cleaningFilePath(shell::fromWide(systemDir.c_str())));
     if (!fileReadable(file)) return CleaningResult::FileMissing;
 
-    const std::optional<SpoolJob> job = addSpoolJob(printer.get());
+    const std::optional<SpoolJob> job = addSpoolJob(printer.get(), addJob != nullptr ? addJob : AddJobW);
     if (!job) return CleaningResult::AddJobFailed;
     if (!CopyFileW(file.c_str(), job->spoolFile.c_str(), FALSE)) {
         // The added job would otherwise stay in the queue, never scheduled.

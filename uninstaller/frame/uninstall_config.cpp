@@ -137,7 +137,9 @@ bool loadConfig(Machine& machine, const ProductFileNames& names, const std::stri
 }
 
 void removeConfigCopy(Files& files, const ProductFileNames& names, const std::string& tempFolder) {
-    static_cast<void>(files.deleteFile(tempFolder + "\\" + names.iniFileName));
+    if (!names.iniFileName.empty()) {
+        static_cast<void>(files.deleteFile(tempFolder + "\\" + names.iniFileName));
+    }
     static_cast<void>(files.removeDirectory(tempFolder));
 }
 

@@ -88,7 +88,6 @@ bool UninstallerApp::checkAndLoad() {
         return false;
     }
     messages_.setProgramFolder(productNames_.programFolder());
-    tempFolder_ = tempFolderFor(machine_.platform.windowsDirectory());
     return loadConfig(machine_, productNames_, tempFolder_, messages_, config_);
 }
 
@@ -102,6 +101,7 @@ bool UninstallerApp::utilityRunning() {
 
 bool UninstallerApp::initInstance() {
     spoolerStopped_ = false;
+    tempFolder_ = tempFolderFor(machine_.platform.windowsDirectory());
     if (refusedAsWow64()) {
         return false;
     }
@@ -171,7 +171,7 @@ int UninstallerApp::exitInstance() {
     if (conImeChanged_) {
         restoreConsoleIme(machine_.registry);
     }
-    if (!productNames_.iniFileName.empty() && !tempFolder_.empty()) {
+    if (!tempFolder_.empty()) {
         removeConfigCopy(machine_.files, productNames_, tempFolder_);
     }
     return frameworkExitValue() != 0 ? frameworkExitValue() : exitCode_;

@@ -81,7 +81,7 @@ private:
 };
 
 FakeMachine::FakeMachine()
-    : machine_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {
+    : machine_{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this} {
     groups.push_back({Sid{1, {0}}, 0x7});                                    // Everyone
     groups.push_back({Sid{kNtAuthority, {kBuiltinDomainRid, kAdministratorsRid}}, 0xF});
     addFolder("C:\\");
@@ -337,6 +337,285 @@ WinError FakeMachine::deleteKey(const OwnedHandle& parent, const std::string& su
     }
     keys_.erase(full);
     return kErrorSuccess;
+}
+
+// --- spooler --------------------------------------------------------------------------
+
+std::string FakeMachine::currentEnvironment() const {
+    return versionIsNt() ? "Windows NT x86" : "Windows 4.0";
+}
+
+std::string FakeMachine::environmentOf(const std::string& environment) const {
+    return environment.empty() ? currentEnvironment() : environment;
+}
+
+PrinterInfo2& FakeMachine::addPrinter(const std::string& name, const std::string& driver,
+                                      const std::string& port) {
+    FakePrinter printer;
+    printer.info.printerName = name;
+    printer.info.driverName = driver;
+    printer.info.portName = port;
+    printer.info.attributes = kPrinterLocal;
+    printers.push_back(printer);
+    return printers.back().info;
+}
+
+PrinterInfo2& FakeMachine::addConnection(const std::string& server, const std::string& name,
+                                         const std::string& driver) {
+    FakePrinter printer;
+    printer.connection = true;
+    printer.info.serverName = server;
+    printer.info.printerName = server + "\\" + name;
+    printer.info.driverName = driver;
+    printer.info.attributes = kPrinterNetwork;
+    printers.push_back(printer);
+    return printers.back().info;
+}
+
+DriverInfo3& FakeMachine::addDriver(const std::string& name, const std::string& environment,
+                                    std::uint32_t version) {
+    DriverInfo3 driver;
+    driver.name = name;
+    driver.environment = environment;
+    driver.version = version;
+    drivers.push_back(driver);
+    return drivers.back();
+}
+
+bool FakeMachine::printerExists(const std::string& name) const {
+    return std::any_of(printers.begin(), printers.end(), [&](const FakePrinter& p) {
+        return equalNoCaseAscii(p.info.printerName, name);
+    });
+}
+
+template <class T>
+bool FakeMachine::listFails(const char* call, SpoolerList<T>& out) const {
+    const std::pair<const char*, ListStage> stages[] = {
+        {".size", ListStage::Sizing}, {".memory", ListStage::Allocating},
+        {".read", ListStage::Reading}};
+    for (const auto& [suffix, stage] : stages) {
+        if (const WinError e = failure((std::string(call) + suffix).c_str())) {
+            out = SpoolerList<T>::failure(stage, e);
+            return true;
+        }
+    }
+    return false;
+}
+
+SpoolerList<PrinterInfo2> FakeMachine::enumPrinters(std::uint32_t flags) {
+    SpoolerList<PrinterInfo2> list;
+    if (listFails("Spooler.enumPrinters", list)) {
+        return list;
+    }
+    for (const FakePrinter& printer : printers) {
+        if ((printer.connection && (flags & kEnumConnections) != 0) ||
+            (!printer.connection && (flags & kEnumLocal) != 0)) {
+            list.items.push_back(printer.info);
+        }
+    }
+    return list;
+}
+
+SpoolerList<DriverInfo3> FakeMachine::enumDrivers(const std::string& environment) {
+    SpoolerList<DriverInfo3> list;
+    if (listFails("Spooler.enumDrivers", list)) {
+        return list;
+    }
+    const std::string wanted = environmentOf(environment);
+    for (const DriverInfo3& driver : drivers) {
+        if (equalNoCaseAscii(driver.environment, wanted)) {
+            list.items.push_back(driver);
+        }
+    }
+    return list;
+}
+
+SpoolerList<MonitorInfo2> FakeMachine::enumMonitors() {
+    SpoolerList<MonitorInfo2> list;
+    if (!listFails("Spooler.enumMonitors", list)) {
+        list.items = monitors;
+    }
+    return list;
+}
+
+Outcome<OwnedHandle> FakeMachine::openPrinter(const std::string& name, bool) {
+    if (const WinError e = failure("Spooler.openPrinter")) {
+        return failed<OwnedHandle>(e);
+    }
+    if (!printerExists(name)) {
+        return failed<OwnedHandle>(kErrorInvalidPrinterName);
+    }
+    return open(OpenHandle::Kind::Printer, name);
+}
+
+FakePrinter* FakeMachine::printerOf(const OwnedHandle& handle) {
+    const auto it = handles_.find(handle.get());
+    if (it == handles_.end() || it->second.kind != OpenHandle::Kind::Printer) {
+        return nullptr;
+    }
+    for (FakePrinter& printer : printers) {
+        if (equalNoCaseAscii(printer.info.printerName, it->second.name)) {
+            return &printer;
+        }
+    }
+    return nullptr;
+}
+
+Outcome<PrinterInfo2> FakeMachine::printerInfo(const OwnedHandle& handle) {
+    if (const WinError e = failure("Spooler.printerInfo")) {
+        return failed<PrinterInfo2>(e);
+    }
+    const FakePrinter* printer = printerOf(handle);
+    if (printer == nullptr) {
+        return failed<PrinterInfo2>(kErrorInvalidHandle);
+    }
+    return printer->info;
+}
+
+Outcome<std::uint32_t> FakeMachine::printerAttributes(const OwnedHandle& handle) {
+    if (const WinError e = failure("Spooler.printerAttributes")) {
+        return failed<std::uint32_t>(e);
+    }
+    const FakePrinter* printer = printerOf(handle);
+    if (printer == nullptr) {
+        return failed<std::uint32_t>(kErrorInvalidHandle);
+    }
+    return printer->info.attributes;
+}
+
+WinError FakeMachine::setPrinterAttributes(const OwnedHandle& handle, std::uint32_t value) {
+    if (const WinError e = failure("Spooler.setPrinterAttributes")) {
+        return e;
+    }
+    FakePrinter* printer = printerOf(handle);
+    if (printer == nullptr) {
+        return kErrorInvalidHandle;
+    }
+    printer->info.attributes = value;
+    return kErrorSuccess;
+}
+
+Outcome<DriverInfo3> FakeMachine::printerDriver(const OwnedHandle& handle,
+                                                const std::string& environment) {
+    if (const WinError e = failure("Spooler.printerDriver")) {
+        return failed<DriverInfo3>(e);
+    }
+    const FakePrinter* printer = printerOf(handle);
+    if (printer == nullptr) {
+        return failed<DriverInfo3>(kErrorInvalidHandle);
+    }
+    const std::string wanted = environmentOf(environment);
+    for (const DriverInfo3& driver : drivers) {
+        if (equalNoCaseAscii(driver.name, printer->info.driverName) &&
+            equalNoCaseAscii(driver.environment, wanted)) {
+            return driver;
+        }
+    }
+    return failed<DriverInfo3>(kErrorUnknownPrinterDriver);
+}
+
+WinError FakeMachine::deletePrinter(const OwnedHandle& handle) {
+    if (const WinError e = failure("Spooler.deletePrinter")) {
+        return e;
+    }
+    const FakePrinter* printer = printerOf(handle);
+    if (printer == nullptr) {
+        return kErrorInvalidHandle;
+    }
+    printers.erase(printers.begin() + (printer - printers.data()));
+    return kErrorSuccess;
+}
+
+WinError FakeMachine::deletePrinterConnection(const std::string& name) {
+    if (const WinError e = failure("Spooler.deletePrinterConnection")) {
+        return e;
+    }
+    for (auto it = printers.begin(); it != printers.end(); ++it) {
+        if (it->connection && equalNoCaseAscii(it->info.printerName, name)) {
+            printers.erase(it);
+            return kErrorSuccess;
+        }
+    }
+    return kErrorInvalidPrinterName;
+}
+
+bool FakeMachine::driverInUse(const std::string& name) const {
+    return std::any_of(printers.begin(), printers.end(), [&](const FakePrinter& p) {
+        return equalNoCaseAscii(p.info.driverName, name);
+    });
+}
+
+WinError FakeMachine::deletePrinterDriver(const std::string& environment,
+                                          const std::string& driverName) {
+    return deletePrinterDriverEx(environment, driverName, 0, 0);
+}
+
+WinError FakeMachine::deletePrinterDriverEx(const std::string& environment,
+                                            const std::string& driverName,
+                                            std::uint32_t deleteFlags, std::uint32_t version) {
+    if (const WinError e = failure("Spooler.deletePrinterDriver")) {
+        return e;
+    }
+    const std::string wanted = environmentOf(environment);
+    const auto matches = [&](const DriverInfo3& d) {
+        return equalNoCaseAscii(d.name, driverName) && equalNoCaseAscii(d.environment, wanted) &&
+               ((deleteFlags & kDeleteSpecificVersion) == 0 || d.version == version);
+    };
+    if (std::none_of(drivers.begin(), drivers.end(), matches)) {
+        return kErrorUnknownPrinterDriver;
+    }
+    if (driverInUse(driverName)) {
+        return kErrorPrinterDriverInUse;
+    }
+    for (auto it = drivers.begin(); it != drivers.end();) {
+        if (!matches(*it)) {
+            ++it;
+            continue;
+        }
+        if ((deleteFlags & (kDeleteUnusedFiles | kDeleteAllFiles)) != 0) {
+            for (const std::string* file : {&it->driverPath, &it->dataFile, &it->configFile,
+                                            &it->helpFile}) {
+                if (!file->empty() && locked_.count(key(*file)) == 0) {
+                    files_.erase(key(*file));
+                }
+            }
+        }
+        it = drivers.erase(it);
+    }
+    return kErrorSuccess;
+}
+
+WinError FakeMachine::deleteMonitor(const std::string&, const std::string& name) {
+    if (const WinError e = failure("Spooler.deleteMonitor")) {
+        return e;
+    }
+    for (auto it = monitors.begin(); it != monitors.end(); ++it) {
+        if (equalNoCaseAscii(it->name, name)) {
+            monitors.erase(it);
+            return kErrorSuccess;
+        }
+    }
+    return kErrorInvalidParameter;  // the spooler's answer for an unknown monitor
+}
+
+Outcome<std::string> FakeMachine::driverDirectory(const std::string&) {
+    if (const WinError e = failure("Spooler.driverDirectory")) {
+        return failed<std::string>(e);
+    }
+    return driverFolder;
+}
+
+Outcome<std::string> FakeMachine::defaultPrinter() {
+    if (!defaultPrinterQueryAvailable) {
+        return failed<std::string>(kErrorProcNotFound);
+    }
+    if (const WinError e = failure("Spooler.defaultPrinter")) {
+        return failed<std::string>(e);
+    }
+    if (defaultPrinterName.empty()) {
+        return failed<std::string>(kErrorFileNotFound);
+    }
+    return defaultPrinterName;
 }
 
 // --- files ------------------------------------------------------------------------------

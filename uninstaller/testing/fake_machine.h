@@ -45,7 +45,12 @@ struct PendingMove {
     std::string from, to;
 };
 
-class FakeMachine : private Registry, private Files, private Profiles, private Processes,
+struct FakePrinter {
+    PrinterInfo2 info;
+    bool connection = false;
+};
+
+class FakeMachine : private Registry, private Spooler, private Files, private Profiles, private Processes,
                     private Mutexes, private Desktop, private Services, private Platform,
                     private TextServices, private MessageBoxes, private Clock,
                     private HandleCloser {
@@ -82,6 +87,23 @@ public:
     std::optional<RegistryValue> registryValue(RegistryRoot root, const std::string& path,
                                                const std::string& name) const;
     bool registryKeyExists(RegistryRoot root, const std::string& path) const;
+
+    // --- spooler: printers and connections, drivers per environment and version, monitors --
+    // A list call fails at a stage with "Spooler.enumPrinters.size", ".memory" or ".read".
+    std::vector<FakePrinter> printers;
+    std::vector<DriverInfo3> drivers;
+    std::vector<MonitorInfo2> monitors = {{"Local Port", "", "localspl.dll"}};
+    std::string defaultPrinterName;
+    bool defaultPrinterQueryAvailable = true;
+    std::string driverFolder = "C:\\WINDOWS\\system32\\spool\\drivers\\w32x86";
+    PrinterInfo2& addPrinter(const std::string& name, const std::string& driver,
+                             const std::string& port = "LPT1:");
+    PrinterInfo2& addConnection(const std::string& server, const std::string& name,
+                                const std::string& driver);
+    DriverInfo3& addDriver(const std::string& name, const std::string& environment,
+                           std::uint32_t version);
+    bool printerExists(const std::string& name) const;
+    std::string currentEnvironment() const;
 
     // --- files and INI files --------------------------------------------------------------
     void addFile(const std::string& path, const std::string& content,
@@ -129,7 +151,7 @@ private:
         std::string shortPath;
     };
     struct OpenHandle {
-        enum class Kind { Key, Mutex } kind;
+        enum class Kind { Key, Mutex, Printer } kind;
         std::string name;
     };
     class Writer;
@@ -156,6 +178,30 @@ private:
     Outcome<std::string> enumSubKey(const OwnedHandle& key, std::uint32_t index) override;
     Outcome<RegistryEntry> enumValue(const OwnedHandle& key, std::uint32_t index) override;
     WinError deleteKey(const OwnedHandle& parent, const std::string& subKey) override;
+    // Spooler
+    SpoolerList<PrinterInfo2> enumPrinters(std::uint32_t flags) override;
+    SpoolerList<DriverInfo3> enumDrivers(const std::string& environment) override;
+    SpoolerList<MonitorInfo2> enumMonitors() override;
+    Outcome<OwnedHandle> openPrinter(const std::string& name, bool fullAccess) override;
+    Outcome<PrinterInfo2> printerInfo(const OwnedHandle& printer) override;
+    Outcome<std::uint32_t> printerAttributes(const OwnedHandle& printer) override;
+    WinError setPrinterAttributes(const OwnedHandle& printer, std::uint32_t value) override;
+    Outcome<DriverInfo3> printerDriver(const OwnedHandle& printer,
+                                       const std::string& environment) override;
+    WinError deletePrinter(const OwnedHandle& printer) override;
+    WinError deletePrinterConnection(const std::string& name) override;
+    WinError deletePrinterDriver(const std::string& environment,
+                                 const std::string& driverName) override;
+    WinError deletePrinterDriverEx(const std::string& environment, const std::string& driverName,
+                                   std::uint32_t deleteFlags, std::uint32_t version) override;
+    WinError deleteMonitor(const std::string& environment, const std::string& name) override;
+    Outcome<std::string> driverDirectory(const std::string& environment) override;
+    Outcome<std::string> defaultPrinter() override;
+    template <class T>
+    bool listFails(const char* call, SpoolerList<T>& out) const;
+    FakePrinter* printerOf(const OwnedHandle& handle);
+    std::string environmentOf(const std::string& environment) const;
+    bool driverInUse(const std::string& name) const;
     // Files
     Outcome<std::uint32_t> attributes(const std::string& path) override;
     WinError setAttributes(const std::string& path, std::uint32_t attributes) override;

@@ -104,7 +104,7 @@ TEST(JobPane, NotificationsAndInput) {
     EXPECT_FALSE(other.touchUser || other.clearSelection || other.refreshJobCommands || other.repaintWindow);
 
     const JobListInputHandling mouse = handlingOf(JobListInput::MouseButtonDown);
-    EXPECT_TRUE(mouse.swallow && !mouse.touchUser && !mouse.forwardToMainWindow) << "rows cannot be selected by mouse";
+    EXPECT_TRUE(mouse.swallow && mouse.touchUser && !mouse.forwardToMainWindow) << "rows cannot be selected by mouse";
     const JobListInputHandling cmd = handlingOf(JobListInput::Command);
     EXPECT_TRUE(cmd.swallow && cmd.touchUser);
     const JobListInputHandling chr = handlingOf(JobListInput::Character);

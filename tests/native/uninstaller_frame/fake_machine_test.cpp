@@ -95,6 +95,54 @@ TEST_F(FakeMachineTest, WindowsRecordMessagesAndBoxesFollowTheScript) {
     EXPECT_EQ(fake.shownBoxes().size(), 3u);
 }
 
+TEST_F(FakeMachineTest, SpoolerListsFailAtTheStageChosen) {
+    fake.addPrinter("Color 1", "Vemar ZRT7Q Color");
+    fake.addConnection("\\\\SERVER", "Shared", "Vemar ZRT7Q Color");
+    Spooler& s = fake.machine().spooler;
+    EXPECT_EQ(s.enumPrinters(kEnumLocal).items.size(), 1u);
+    EXPECT_EQ(s.enumPrinters(kEnumLocal | kEnumConnections).items.size(), 2u);
+    EXPECT_EQ(s.enumPrinters(kEnumConnections).items[0].printerName, "\\\\SERVER\\Shared");
+    const std::pair<const char*, ListStage> stages[] = {
+        {"Spooler.enumPrinters.size", ListStage::Sizing},
+        {"Spooler.enumPrinters.memory", ListStage::Allocating},
+        {"Spooler.enumPrinters.read", ListStage::Reading}};
+    for (const auto& [call, stage] : stages) {
+        fake.clearFailures();
+        fake.failCall(call, kErrorAccessDenied);
+        const auto list = s.enumPrinters(kEnumLocal);
+        EXPECT_EQ(list.error, kErrorAccessDenied) << call;
+        EXPECT_EQ(list.failedAt, stage) << call;
+        EXPECT_TRUE(list.items.empty()) << call;
+    }
+}
+
+TEST_F(FakeMachineTest, SpoolerDriversPerEnvironmentAndVersion) {
+    fake.addDriver("Vemar ZRT7Q Color", "Windows NT x86", 3).driverPath = "C:\\DRV\\ZRT7QDRV.DLL";
+    fake.addDriver("Vemar ZRT7Q Color", "Windows NT x86", 2);
+    fake.addDriver("Vemar ZRT7Q Color", "Windows 4.0", 0);
+    fake.addFile("C:\\DRV\\ZRT7QDRV.DLL", "MZ");
+    fake.addPrinter("Color 1", "Vemar ZRT7Q Color");
+    Spooler& s = fake.machine().spooler;
+    EXPECT_EQ(s.enumDrivers("").items.size(), 2u);  // the current environment of NT 5
+    EXPECT_EQ(s.enumDrivers("Windows 4.0").items.size(), 1u);
+    {
+        auto printer = s.openPrinter("color 1", true);
+        ASSERT_TRUE(printer.ok());
+        EXPECT_EQ(s.printerDriver(printer.value(), "").value().version, 3u);
+        EXPECT_EQ(s.deletePrinterDriver("", "Vemar ZRT7Q Color"), kErrorPrinterDriverInUse);
+        EXPECT_EQ(s.deletePrinter(printer.value()), kErrorSuccess);
+    }
+    EXPECT_EQ(s.openPrinter("Color 1", false).error(), kErrorInvalidPrinterName);
+    EXPECT_EQ(s.deletePrinterDriverEx("", "Vemar ZRT7Q Color",
+                                      kDeleteUnusedFiles | kDeleteSpecificVersion, 3),
+              kErrorSuccess);
+    EXPECT_FALSE(fake.fileExists("C:\\DRV\\ZRT7QDRV.DLL"));
+    EXPECT_EQ(s.enumDrivers("").items.size(), 1u);
+    EXPECT_EQ(s.deletePrinterDriver("", "Other"), kErrorUnknownPrinterDriver);
+    fake.defaultPrinterQueryAvailable = false;
+    EXPECT_EQ(s.defaultPrinter().error(), kErrorProcNotFound);
+}
+
 TEST_F(FakeMachineTest, SpoolerDependentsAreTheActiveOnes) {
     fake.services["Fax"] = {ServiceState::Running, {"Spooler"}};
     fake.services["Other"] = {ServiceState::Stopped, {"Spooler"}};

@@ -68,13 +68,13 @@ TEST_F(QualificationTest, DriverIsListedByBorderlinePerPlatformClass) {
                                 c.version + "'";
         fake.platformClass = c.platform;
         configure();
-        spooler.drivers.clear();
+        fake.drivers.clear();
         if (std::string(c.version) != kNotInstalled) {
             installDriver(c.driver, c.version);
         }
         const DriverQualifier drivers(config, osCode(fake.machine().platform));
-        const bool listed = drivers.qualifies(
-            c.driver, spooler.enumDrivers("").items, fake.machine().files, fake.machine().text);
+        const bool listed = drivers.qualifies(c.driver, fake.machine().spooler.enumDrivers("").items,
+                                              fake.machine().files, fake.machine().text);
         EXPECT_EQ(listed, c.listed) << "row " << row << ": expected "
                                     << (c.listed ? "listed" : "not listed");
     }
@@ -83,8 +83,8 @@ TEST_F(QualificationTest, DriverIsListedByBorderlinePerPlatformClass) {
 TEST_F(QualificationTest, DriverEnumerationFailureListsTheDriver) {
     configure();
     installDriver(kDriverA, "1.0");  // below the borderline
-    spooler.addPrinter("P", kDriverA);
-    spooler.failList("enumDrivers", kErrorAccessDenied, ListStage::Reading);
+    fake.addPrinter("P", kDriverA);
+    fake.failCall("Spooler.enumDrivers.read", kErrorAccessDenied);
     openList();
     EXPECT_EQ(displayNames(), std::vector<std::string>{"P"});
 }
@@ -131,10 +131,10 @@ class RowsTest : public UiTest {};
 
 TEST_F(RowsTest, ConnectionsShowServerAndKeepTheSpoolerName) {
     configure();
-    spooler.addPrinter("\\\\SRV\\P1", kDriverA).serverName = "\\\\SRV";
-    spooler.addPrinter("\\\\SRV\\P2", kDriverA);
-    spooler.addPrinter("Local", kDriverA);
-    spooler.addPrinter("Not ours", "Some Other Driver");
+    fake.addConnection("\\\\SRV", "P1", kDriverA);
+    fake.addConnection("\\\\SRV", "P2", kDriverA).serverName.clear();
+    fake.addPrinter("Local", kDriverA);
+    fake.addPrinter("Not ours", "Some Other Driver");
     openList();
     ASSERT_EQ(displayNames(), (std::vector<std::string>{"Local", "P1 - SRV", "P2 on SRV"}));
     const PrinterItem& connection = *controls.rows[1].item;
@@ -161,18 +161,18 @@ TEST_F(RowsTest, IconsAndFlags) {
         {"local", PlatformClass::WinXp, "P", "LPT1:", 0, "", kImageLocal, 0},
         {"connection NT", PlatformClass::WinXp, "\\\\S\\P", "IP_1", 0, "", kImageNetwork, kFlagNetwork},
         {"file port", PlatformClass::WinXp, "P", "file:", 0, "", kImageFilePort, kFlagFilePort},
-        {"shared local", PlatformClass::WinXp, "P", "LPT1:", kAttributeShared, "", kImageLocal,
+        {"shared local", PlatformClass::WinXp, "P", "LPT1:", kPrinterShared, "", kImageLocal,
          kFlagSharedLocal},
-        {"shared with server", PlatformClass::WinXp, "P", "LPT1:", kAttributeShared, "\\\\S",
+        {"shared with server", PlatformClass::WinXp, "P", "LPT1:", kPrinterShared, "\\\\S",
          kImageLocal, 0},
-        {"shared connection", PlatformClass::WinXp, "\\\\S\\P", "LPT1:", kAttributeShared, "",
+        {"shared connection", PlatformClass::WinXp, "\\\\S\\P", "LPT1:", kPrinterShared, "",
          kImageNetwork, kFlagNetwork},
-        {"network attribute NT", PlatformClass::Nt4, "P", "LPT1:", kAttributeNetwork, "",
+        {"network attribute NT", PlatformClass::Nt4, "P", "LPT1:", kPrinterNetwork, "",
          kImageLocal, 0},
-        {"network attribute 98", PlatformClass::Win98, "P", "LPT1:", kAttributeNetwork, "",
+        {"network attribute 98", PlatformClass::Win98, "P", "LPT1:", kPrinterNetwork, "",
          kImageNetwork, kFlagNetwork},
         {"backslash name 98", PlatformClass::Win98, "\\\\S\\P", "LPT1:", 0, "", kImageLocal, 0},
-        {"shared 98", PlatformClass::Win98, "P", "FILE:", kAttributeShared, "", kImageFilePort,
+        {"shared 98", PlatformClass::Win98, "P", "FILE:", kPrinterShared, "", kImageFilePort,
          kFlagFilePort | kFlagSharedLocal},
     };
     for (const IconCase& c : cases) {
@@ -204,14 +204,14 @@ struct DefaultCase {
 TEST_F(RowsTest, DefaultPrinterPerPlatformClass) {
     const DefaultCase cases[] = {
         {"XP by spooler", PlatformClass::WinXp, 0, "office", "", true, false},
-        {"XP attribute and WIN.INI ignored", PlatformClass::WinXp, kAttributeDefault, "Other",
+        {"XP attribute and WIN.INI ignored", PlatformClass::WinXp, kPrinterDefault, "Other",
          "Office,x,LPT1:", false, true},
-        {"XP without default", PlatformClass::WinXp, kAttributeDefault, "", "", false, false},
+        {"XP without default", PlatformClass::WinXp, kPrinterDefault, "", "", false, false},
         {"NT6 by spooler", PlatformClass::Nt6, 0, "Office", "", true, false},
         {"NT4 by WIN.INI", PlatformClass::Nt4, 0, "Other", "OFFICE,winspool,LPT1:", true, false},
-        {"NT4 other in WIN.INI", PlatformClass::Nt4, kAttributeDefault, "Office",
+        {"NT4 other in WIN.INI", PlatformClass::Nt4, kPrinterDefault, "Office",
          "Other,winspool,LPT1:", false, true},
-        {"98 by attribute", PlatformClass::Win98, kAttributeDefault, "", "", true, false},
+        {"98 by attribute", PlatformClass::Win98, kPrinterDefault, "", "", true, false},
         {"98 spooler ignored", PlatformClass::Win98, 0, "Office", "Office,x,LPT1:", false, false},
     };
     for (const DefaultCase& c : cases) {
@@ -220,16 +220,13 @@ TEST_F(RowsTest, DefaultPrinterPerPlatformClass) {
         machine.platformClass = c.platform;
         machine.addFile(std::string(machine.windowsDir) + "\\WIN.INI",
                         std::string("[windows]\r\ndevice=") + c.winIniDevice + "\r\n");
-        FakeSpooler printers;
-        printers.addPrinter("Office", kDriverA, "LPT1:", c.attributes);
-        printers.addPrinter("Other", kDriverA, "LPT1:");
-        if (*c.spoolerDefault != '\0') {
-            printers.defaultPrinterName = c.spoolerDefault;
-        }
+        machine.addPrinter("Office", kDriverA, "LPT1:").attributes = c.attributes;
+        machine.addPrinter("Other", kDriverA, "LPT1:");
+        machine.defaultPrinterName = c.spoolerDefault;
         fake.platformClass = c.platform;
         configure();
         const DriverQualifier drivers(config, osCode(machine.machine().platform));
-        const RowSource source{machine.machine(), printers, session, options, names, drivers,
+        const RowSource source{machine.machine(), session, options, names, drivers,
                                osCode(machine.machine().platform)};
         const BuiltRows built = buildPrinterRows(source);
         ASSERT_EQ(built.rows.size(), 2u) << "row " << c.name;
@@ -256,13 +253,12 @@ TEST_F(RowsTest, VersionTextComesFromTheDataFilePerPlatformClass) {
         machine.strings = uiStrings();
         machine.platformClass = c.platform;
         machine.addFile(c.file, "[VersionInfo]\r\nAboutDLGVersion=1.23\r\n");
-        FakeSpooler printers;
-        printers.addPrinter("A", kDriverA);
-        printers.addPrinter("B", kDriverFax);
+        machine.addPrinter("A", kDriverA);
+        machine.addPrinter("B", kDriverFax);
         fake.platformClass = c.platform;
         configure();
         const DriverQualifier drivers(config, osCode(machine.machine().platform));
-        const RowSource source{machine.machine(), printers, session, options, names, drivers,
+        const RowSource source{machine.machine(), session, options, names, drivers,
                                osCode(machine.machine().platform)};
         const BuiltRows built = buildPrinterRows(source);
         ASSERT_EQ(built.rows.size(), 2u) << "row " << className(c.platform);
@@ -274,7 +270,7 @@ TEST_F(RowsTest, VersionTextComesFromTheDataFilePerPlatformClass) {
 
 TEST_F(RowsTest, VersionTextWithoutDataFileIsZero) {
     configure();
-    spooler.addPrinter("A", kDriverA);
+    fake.addPrinter("A", kDriverA);
     openList();
     ASSERT_EQ(controls.rows.size(), 1u);
     EXPECT_EQ(controls.rows[0].content.versionText, "0.00");
@@ -295,9 +291,9 @@ TEST_F(RowsTest, SilentSelectionByPrinterAndByDriver) {
                  "[Delete Printer Name]\r\n1=b PRINTER\r\n2=;C printer\r\n"
                  "[Delete Driver Name]\r\n1=vemar zrt7q color\r\n");
     configure();
-    spooler.addPrinter("A printer", kDriverA);
-    spooler.addPrinter("B printer", kDriverFax);
-    spooler.addPrinter("C printer", kDriverA);
+    fake.addPrinter("A printer", kDriverA);
+    fake.addPrinter("B printer", kDriverFax);
+    fake.addPrinter("C printer", kDriverA);
     for (const auto& c : cases) {
         options = CommandLineOptions(c.arguments);
         options.parse(fake.machine().text,
@@ -313,24 +309,22 @@ TEST_F(RowsTest, EnumerationFailures) {
     struct Case {
         const char* name;
         WinError error;
-        ListStage stage;
+        const char* call;
         bool built;
     } cases[] = {
-        {"sizing fails", kErrorAccessDenied, ListStage::Sizing, false},
-        {"sizing wants a buffer", kErrorInsufficientBuffer, ListStage::Sizing, true},
-        {"reading fails", kErrorNotEnoughMemory, ListStage::Reading, true},
+        {"sizing fails", kErrorAccessDenied, "Spooler.enumPrinters.size", false},
+        {"sizing wants a buffer", kErrorInsufficientBuffer, "Spooler.enumPrinters.size", true},
+        {"no memory", kErrorNotEnoughMemory, "Spooler.enumPrinters.memory", false},
+        {"reading fails", kErrorInvalidParameter, "Spooler.enumPrinters.read", false},
     };
     configure();
+    fake.addPrinter("A", kDriverA);
     for (const auto& c : cases) {
-        FakeSpooler printers;
-        printers.addPrinter("A", kDriverA);
-        printers.failList("enumPrinters", c.error, c.stage);
+        fake.clearFailures();
+        fake.failCall(c.call, c.error);
         FakeListControls fresh;
         fresh.startFromTemplate();
-        PrinterList rows(PrinterListContext{fake.machine(), printers, session, config, options,
-                                            names, tempFolder, companions, spoolerStopped,
-                                            spoolerDependents, restart},
-                         fresh);
+        PrinterList rows(context(), fresh);
         rows.initialise();
         EXPECT_EQ(rows.listBuilt(), c.built) << "row " << c.name;
         EXPECT_TRUE(fresh.rows.empty()) << "row " << c.name;

@@ -1,4 +1,4 @@
-// A fake machine and spooler with the uninstaller's string tables (from the resource scripts),
+// A fake machine with the uninstaller's string tables (from the resource scripts),
 // a loaded configuration and a printer list over fake controls.
 #pragma once
 
@@ -15,7 +15,6 @@
 #include "uninstaller/testing/fake_machine.h"
 #include "uninstaller/ui/printer_list/printer_list.h"
 #include "uninstaller/ui/testing/fake_dialog_parts.h"
-#include "uninstaller/ui/testing/fake_spooler.h"
 
 namespace zrt::un::testing {
 
@@ -68,7 +67,6 @@ protected:
     }
     void TearDown() override {
         EXPECT_EQ(fake.openHandles(), 0) << "handles left open";
-        EXPECT_EQ(spooler.openHandles(), 0) << "printer handles left open";
     }
 
     // Loads the configuration with these [Profiles] lines; the platform class is taken as set.
@@ -78,9 +76,9 @@ protected:
         ASSERT_TRUE(readConfig(fake.machine().profiles, kUiIniPath, catalog, config));
     }
     PrinterListContext context() {
-        return PrinterListContext{fake.machine(), spooler,         session,   config,
-                                  options,        names,           tempFolder, companions,
-                                  spoolerStopped, spoolerDependents, restart};
+        return PrinterListContext{fake.machine(),  session,          config,     options,
+                                  names,           tempFolder,       companions, spoolerStopped,
+                                  spoolerDependents, restart};
     }
     // A printer list over fresh controls, initialised as the dialog initialises it.
     PrinterList& openList() {
@@ -96,7 +94,7 @@ protected:
         if (!version.empty()) {
             fake.setVersionValue(path, "\\StringFileInfo\\040904e4\\ProductVersion", version);
         }
-        spooler.addDriver(name, path);
+        fake.addDriver(name, fake.currentEnvironment(), 3).driverPath = path;
     }
     std::vector<std::string> displayNames() const {
         std::vector<std::string> out;
@@ -107,7 +105,6 @@ protected:
     }
 
     FakeMachine fake;
-    FakeSpooler spooler;
     Session session;
     MessageCatalog catalog{fake.machine(), session};
     UninstallConfig config;

@@ -15,7 +15,9 @@
 #include "statuswindow/record/status_record_builder.h"
 #include "statuswindow/resource_ids.h"
 #include "statuswindow/shell/application.h"
+#include "statuswindow/core/gradient.h"
 #include "statuswindow/shell/main_window.h"
+#include "statuswindow/shell/picture_cache.h"
 #include "statuswindow/shell/resource_strings.h"
 #include "statuswindow/shell/spooler.h"
 #include "statuswindow/shell/wide_text.h"
@@ -101,6 +103,8 @@ protected:
         SetEnvironmentVariableW(L"ZRT7QSMK_LOG", logPath_.c_str());
     }
     void TearDown() override {
+        // Closed the way the status-monitor library closes it, so that the session ends first.
+        if (window_ && window_->hwnd() != nullptr) SendMessageW(window_->hwnd(), message::kQuit, 0, 0);
         window_.reset();
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -160,6 +164,7 @@ TEST_F(StatusWindowTest, CreatesTheWindowOfThePrinter) {
     EXPECT_EQ(GetWindowLongPtrW(w, GWLP_USERDATA), 0);
     EXPECT_FALSE(IsWindowVisible(w)) << "start-up shows it later";
     EXPECT_EQ(utf8(statusBarText(GetDlgItem(w, 505))), "FILE:");
+    ASSERT_FALSE(presentationString(5403).empty());
     EXPECT_EQ(utf8(windowText(GetDlgItem(w, 502))), utf8(presentationString(5403))) << "status being acquired";
     EXPECT_EQ(utf8(windowText(GetDlgItem(w, 514))), utf8(ownString(IDS_JOB_LIST_CAPTION)));
     RECT r{};
@@ -300,6 +305,137 @@ TEST_F(StatusWindowTest, PortChangeAsksForARelaunch) {
     printer_->setPort("FILE:");
 }
 
+TEST_F(StatusWindowTest, RefusedFirstStatusIsRetriedByTimer5) {
+    const HWND w = open();
+    ASSERT_NE(w, nullptr);
+    SetEnvironmentVariableW(L"ZRT7QSMK_GETPRINTERSTATUS", L"0");
+    window_->core().requestFirstStatus();
+    EXPECT_EQ(window_->core().state().runningTimers.count(timer::kStatusRetry), 1u);
+    SendMessageW(w, WM_TIMER, timer::kStatusRetry, 0);
+    EXPECT_EQ(window_->core().state().runningTimers.count(timer::kStatusRetry), 1u) << "still refused";
+    SetEnvironmentVariableW(L"ZRT7QSMK_GETPRINTERSTATUS", nullptr);
+    SendMessageW(w, WM_TIMER, timer::kStatusRetry, 0);
+    EXPECT_EQ(window_->core().state().runningTimers.count(timer::kStatusRetry), 0u);
+    const std::string calls = log();
+    EXPECT_NE(calls.find("flag=1 -> 0"), std::string::npos) << calls;
+    EXPECT_NE(calls.find("flag=0 -> 1"), std::string::npos) << calls;
+}
+
+TEST_F(StatusWindowTest, ResetAsksForTheFullStatusAgain) {
+    const HWND w = open();
+    ASSERT_NE(w, nullptr);
+    deliver(w, 1, job(0, 0x8));
+    SendMessageW(w, message::kReset, 0, 0);
+    EXPECT_FALSE(window_->core().state().record.has_value());
+    EXPECT_NE(log().find("flag=1 -> 1"), std::string::npos) << log();
+}
+
+TEST_F(StatusWindowTest, QuitRequestEndsTheLoopWithoutDestroying) {
+    const HWND w = open();
+    ASSERT_NE(w, nullptr);
+    COPYDATASTRUCT cds{1, 0, nullptr};
+    SendMessageW(w, WM_COPYDATA, kQuitCopyDataWParam, reinterpret_cast<LPARAM>(&cds));
+    EXPECT_TRUE(IsWindow(w));
+    MSG msg{};
+    EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// ---- painting into a memory context ---------------------------------------------------------
+
+// A 32-bit top-down DIB section to paint into and read back.
+class Canvas {
+public:
+    Canvas(int width, int height) : width_(width) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        previous_ = SelectObject(dc_, bitmap_);
+    }
+    ~Canvas() {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    HDC dc() const { return dc_; }
+    Rgb at(int x, int y) const {
+        GdiFlush();
+        const std::uint32_t p = static_cast<const std::uint32_t*>(bits_)[y * width_ + x];
+        return Rgb{static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8), static_cast<std::uint8_t>(p)};
+    }
+
+private:
+    int width_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    void* bits_ = nullptr;
+};
+
+std::string str(const Rgb& c) {
+    return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
+}
+
+// Colour index of pixel (x, y) of a 4-bit bottom-up bitmap resource.
+int pixelIndex(const BITMAPINFOHEADER* h, int x, int y) {
+    const std::size_t colours = h->biClrUsed != 0 ? h->biClrUsed : 16;
+    const auto* bits = reinterpret_cast<const unsigned char*>(h) + h->biSize + colours * 4;
+    const std::size_t stride = ((static_cast<std::size_t>(h->biWidth) * 4 + 31) / 32) * 4;
+    const unsigned char byte = bits[static_cast<std::size_t>(h->biHeight - 1 - y) * stride + static_cast<std::size_t>(x) / 2];
+    return x % 2 == 0 ? byte >> 4 : byte & 0xF;
+}
+
+TEST(PictureDrawing, GradientShowsThroughMagentaAndThePictureCoversTheRest) {
+    const HMODULE library = LoadLibraryW(L"ZRT7QPMU.DLL");
+    ASSERT_NE(library, nullptr);
+    const HRSRC picture = FindResourceW(library, MAKEINTRESOURCEW(304), MAKEINTRESOURCEW(2));
+    ASSERT_NE(picture, nullptr);
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(library, picture)));
+    ASSERT_NE(header, nullptr);
+    ASSERT_EQ(header->biBitCount, 4) << "16-colour picture";
+    const auto* table = reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const unsigned char*>(header) + header->biSize);
+
+    const int width = 127, height = 126;
+    Canvas canvas(width, height);
+    shell::Palette palette = shell::paletteFromBitmap(GetModuleHandleW(nullptr), IDB_PALETTE);
+    ASSERT_TRUE(palette);
+    shell::PictureCache cache;
+    cache.paint(canvas.dc(), SIZE{width, height}, library, picture, kBackgroundError, palette.get());
+    EXPECT_EQ(cache.pictureSize().cx, header->biWidth);
+
+    // Below the picture: the gradient alone, band 40 at the bottom.
+    EXPECT_EQ(str(canvas.at(5, height - 1)), str(bandColour(kBackgroundError, 40)));
+    EXPECT_EQ(str(canvas.at(126, 0)), str(bandColour(kBackgroundError, 1)));
+    // Inside the picture: magenta pixels show the gradient, others the picture's colour.
+    int transparentSeen = 0, opaqueSeen = 0;
+    for (int y = 0; y < header->biHeight && y < height; y += 7) {
+        for (int x = 0; x < header->biWidth && x < width; x += 5) {
+            const RGBQUAD q = table[pixelIndex(header, x, y)];
+            const bool magenta = q.rgbRed == 255 && q.rgbGreen == 0 && q.rgbBlue == 255;
+            int band = 1;
+            while (band < 40 && y >= band * height / 40) ++band;
+            const Rgb expected = magenta ? bandColour(kBackgroundError, band) : Rgb{q.rgbRed, q.rgbGreen, q.rgbBlue};
+            EXPECT_EQ(str(canvas.at(x, y)), str(expected)) << "pixel " << x << "," << y;
+            (magenta ? transparentSeen : opaqueSeen)++;
+        }
+    }
+    EXPECT_GT(transparentSeen, 0);
+    EXPECT_GT(opaqueSeen, 0);
+    FreeLibrary(library);
+}
+
+TEST(PictureDrawing, ServiceErrorGradientIsMirrored) {
+    Canvas canvas(40, 126);
+    shell::PictureCache cache;
+    cache.paint(canvas.dc(), SIZE{40, 126}, nullptr, nullptr, kBackgroundServiceError, nullptr);
+    for (int y = 0; y < 63; ++y) EXPECT_EQ(str(canvas.at(3, y)), str(canvas.at(3, 125 - y))) << "row " << y;
+    EXPECT_EQ(str(canvas.at(3, 63)), str(bandColour(kBackgroundServiceError, 40)));
+}
+
 // ---- the program as a process ---------------------------------------------------------------
 
 DWORD runProgram(const std::wstring& arguments, DWORD timeoutMs, HWND* windowSeen = nullptr) {
@@ -348,6 +484,80 @@ TEST_F(StatusWindowTest, ProgramRunsOneWindowPerPrinter) {
     EXPECT_EQ(runProgram(L"!DZRT7Q Test KX !L1", 20000, &seen), 0u);
     EXPECT_NE(seen, nullptr) << "the window of the printer appeared";
     EXPECT_EQ(settingValue(kPrinterW, L"IsQuitDuringPrinting", 99), 0u) << "written at every start";
+}
+
+
+// The relaunched copy is started from the driver folder of the system directory, as installed.
+class InstalledProgram {
+public:
+    InstalledProgram() {
+        wchar_t system[MAX_PATH] = {};
+        GetSystemDirectoryW(system, MAX_PATH);
+        folder_ = std::wstring(system) + L"\\spool\\drivers\\w32x86\\3\\";
+        for (const wchar_t* part : {L"\\spool", L"\\spool\\drivers", L"\\spool\\drivers\\w32x86", L"\\spool\\drivers\\w32x86\\3"})
+            CreateDirectoryW((std::wstring(system) + part).c_str(), nullptr);
+        wchar_t exe[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, exe, MAX_PATH);
+        std::wstring from = exe;
+        from.resize(from.find_last_of(L'\\') + 1);
+        for (const wchar_t* file : kFiles) ok_ = CopyFileW((from + file).c_str(), (folder_ + file).c_str(), FALSE) && ok_;
+    }
+    ~InstalledProgram() {
+        for (const wchar_t* file : kFiles) DeleteFileW((folder_ + file).c_str());
+    }
+    InstalledProgram(const InstalledProgram&) = delete;
+    InstalledProgram& operator=(const InstalledProgram&) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    static constexpr const wchar_t* kFiles[] = {L"ZRT7QSWK.EXE", L"ZRT7QPMU.DLL", L"ZRT7QSMK.DLL"};
+    std::wstring folder_;
+    bool ok_ = true;
+};
+
+TEST_F(StatusWindowTest, PortChangeStartsANewCopyWithTheNewPort) {
+    const InstalledProgram installed;
+    ASSERT_TRUE(installed.ok());
+    wchar_t exe[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring folder = exe;
+    folder.resize(folder.find_last_of(L'\\'));
+    std::wstring line = folder + L"\\ZRT7QSWK.EXE !DZRT7Q Test KX !PFILE: !L1";
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi));
+    HWND first = nullptr;
+    for (int i = 0; i < 100 && first == nullptr; ++i) {
+        first = FindWindowW(L"PSWC1WindowClass", kPrinterW);
+        if (first == nullptr) Sleep(100);
+    }
+    ASSERT_NE(first, nullptr);
+    ASSERT_TRUE(printer_->setPort("LPT1:"));
+
+    // Within about 3 seconds the first copy quits and a new one opens the printer on LPT1:.
+    bool relaunched = false;
+    for (int i = 0; i < 150 && !relaunched; ++i) {
+        relaunched = log().find("port=\"LPT1:\"") != std::string::npos && FindWindowW(L"PSWC1WindowClass", kPrinterW) != nullptr &&
+                     FindWindowW(L"PSWC1WindowClass", kPrinterW) != first;
+        if (!relaunched) Sleep(100);
+    }
+    EXPECT_TRUE(relaunched) << log();
+    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 15000), WAIT_OBJECT_0) << "the first copy ended";
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+
+    if (const HWND second = FindWindowW(L"PSWC1WindowClass", kPrinterW)) {
+        DWORD secondId = 0;
+        GetWindowThreadProcessId(second, &secondId);
+        const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, secondId);
+        SendMessageW(second, message::kQuit, 0, 0);
+        if (process != nullptr) {
+            WaitForSingleObject(process, 15000);
+            CloseHandle(process);
+        }
+    }
+    printer_->setPort("FILE:");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "tests/support/rc_strings.h"
@@ -10,6 +12,8 @@
 #include "uninstaller/frame/system_queries.h"
 #include "uninstaller/frame/win32/dialog.h"
 #include "uninstaller/frame/win32/list_view.h"
+#include "uninstaller/frame/win32/progress_bar.h"
+#include "uninstaller/frame/win32/text_file.h"
 #include "uninstaller/frame/win32/win32_machine.h"
 
 namespace zrt::un::win32 {
@@ -176,6 +180,103 @@ TEST_F(AdaptersTest, ServicesAndTheClock) {
     EXPECT_GE(now->year, 2000);
 }
 
+TEST_F(AdaptersTest, SpoolerListsAndErrors) {
+    const auto printers = m.spooler.enumPrinters(kEnumLocal | kEnumConnections);
+    EXPECT_TRUE(printers.ok()) << printers.error;
+    const auto monitors = m.spooler.enumMonitors();
+    ASSERT_TRUE(monitors.ok()) << monitors.error;
+    bool localPort = false;
+    for (const MonitorInfo2& monitor : monitors.items) {
+        localPort = localPort || monitor.name == "Local Port";
+    }
+    EXPECT_TRUE(localPort);
+    EXPECT_TRUE(m.spooler.enumDrivers("").ok());
+    EXPECT_TRUE(m.spooler.enumDrivers("Windows NT x86").ok());
+    const auto folder = m.spooler.driverDirectory("");
+    ASSERT_TRUE(folder.ok()) << folder.error();
+    EXPECT_NE(folder.value().find("spool\\drivers"), std::string::npos) << folder.value();
+    EXPECT_EQ(m.spooler.openPrinter("No Such ZRT Printer", true).error(), kErrorInvalidPrinterName);
+    EXPECT_NE(m.spooler.deletePrinterDriver("", "No Such ZRT Driver"), kErrorSuccess);
+    EXPECT_NE(m.spooler.deleteMonitor("", "No Such ZRT Monitor"), kErrorSuccess);
+    const auto fallback = m.spooler.defaultPrinter();
+    EXPECT_TRUE(fallback.ok() || fallback.error() == kErrorFileNotFound) << fallback.error();
+}
+
+// Installs a test driver whose files are copies of a system library.
+bool installTestDriver(const std::string& driverName) {
+    const std::string folder = tempFolder("zrtdrv");
+    const std::string source = folder + "zrtdrv.dll";
+    char system[MAX_PATH + 1] = {};
+    GetSystemDirectoryA(system, MAX_PATH);
+    if (!CopyFileA((std::string(system) + "\\version.dll").c_str(), source.c_str(), FALSE)) {
+        return false;
+    }
+    std::string name = driverName;
+    std::string file = source;
+    DRIVER_INFO_3A info{};
+    info.cVersion = 3;
+    info.pName = name.data();
+    info.pDriverPath = file.data();
+    info.pDataFile = file.data();
+    info.pConfigFile = file.data();
+    const BOOL added = AddPrinterDriverExA(nullptr, 3, reinterpret_cast<BYTE*>(&info),
+                                           APD_COPY_NEW_FILES);
+    DeleteFileA(source.c_str());
+    RemoveDirectoryA(folder.c_str());
+    return added != FALSE;
+}
+
+TEST_F(AdaptersTest, SpoolerPrinterOfAnInstalledDriver) {
+    ASSERT_TRUE(installTestDriver("ZRT7Q Frame Test Driver")) << GetLastError();
+    const auto drivers = m.spooler.enumDrivers("");
+    ASSERT_TRUE(drivers.ok());
+    DriverInfo3 driver;
+    for (const DriverInfo3& d : drivers.items) {
+        if (d.name == "ZRT7Q Frame Test Driver") {
+            driver = d;
+        }
+    }
+    ASSERT_EQ(driver.name, "ZRT7Q Frame Test Driver");
+    EXPECT_EQ(driver.version, 3u);
+    EXPECT_NE(driver.driverPath.find("zrtdrv.dll"), std::string::npos) << driver.driverPath;
+    std::string name = "ZRT7Q Frame Test Printer";
+    std::string port = "FILE:";
+    std::string driverName = driver.name;
+    std::string processor = "WinPrint";
+    PRINTER_INFO_2A info{};
+    info.pPrinterName = name.data();
+    info.pPortName = port.data();
+    info.pDriverName = driverName.data();
+    info.pPrintProcessor = processor.data();
+    std::string dataType = "RAW";
+    info.pDatatype = dataType.data();
+    HANDLE added = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&info));
+    ASSERT_NE(added, nullptr) << GetLastError();
+    ClosePrinter(added);
+    {
+        auto printer = m.spooler.openPrinter(name, true);
+        ASSERT_TRUE(printer.ok()) << printer.error();
+        const auto read = m.spooler.printerInfo(printer.value());
+        ASSERT_TRUE(read.ok());
+        EXPECT_EQ(read.value().printerName, name);
+        EXPECT_EQ(read.value().portName, port);
+        EXPECT_EQ(read.value().driverName, driver.name);
+        const auto used = m.spooler.printerDriver(printer.value(), "");
+        ASSERT_TRUE(used.ok()) << used.error();
+        EXPECT_EQ(used.value().name, driver.name);
+        EXPECT_EQ(used.value().dependentFiles, driver.dependentFiles);
+        EXPECT_TRUE(m.spooler.printerAttributes(printer.value()).ok());
+        bool listed = false;
+        for (const PrinterInfo2& p : m.spooler.enumPrinters(kEnumLocal).items) {
+            listed = listed || p.printerName == name;
+        }
+        EXPECT_TRUE(listed);
+        EXPECT_EQ(m.spooler.deletePrinter(printer.value()), kErrorSuccess);
+    }
+    EXPECT_EQ(m.spooler.openPrinter(name, false).error(), kErrorInvalidPrinterName);
+    EXPECT_EQ(m.spooler.deletePrinterDriver("", driver.name), kErrorSuccess);
+}
+
 class CommandDialog final : public Dialog {
 public:
     using Dialog::Dialog;
@@ -224,6 +325,39 @@ TEST(DialogTest, HiddenDialogTakesCommandsAndReportsItsEnd) {
     dialog.close(IDCANCEL);
     EXPECT_EQ(dialog.hwnd(), nullptr);
     EXPECT_EQ(dialog.destroyed, 1);
+}
+
+TEST(ProgressBarTest, KeepsRangeAndPosition) {
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    HWND window = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_POPUP, 0, 0, 200, 20, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    ProgressBar bar;
+    bar.attach(window);
+    bar.setRange(0, 100);
+    bar.setPosition(25);
+    EXPECT_EQ(bar.setPosition(60), 25);
+    EXPECT_EQ(bar.position(), 60);
+    DestroyWindow(window);
+}
+
+TEST(TextFileTest, WritesBytesAsGivenAndTruncates) {
+    const std::string path = tempFolder("zrttext") + "t.log";
+    for (const char* content : {"first run, longer\r\n", "second\r\n"}) {
+        auto file = TextFile::create(path);
+        ASSERT_TRUE(file.ok()) << file.error();
+        EXPECT_EQ(file.value()->write(content), 0u);
+        EXPECT_EQ(file.value()->flush(), 0u);
+    }
+    HANDLE read = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    char buffer[64] = {};
+    DWORD got = 0;
+    ReadFile(read, buffer, sizeof buffer, &got, nullptr);
+    CloseHandle(read);
+    EXPECT_EQ(std::string(buffer, got), "second\r\n");
+    DeleteFileA(path.c_str());
+    RemoveDirectoryA(path.substr(0, path.rfind('\\')).c_str());
 }
 
 }  // namespace

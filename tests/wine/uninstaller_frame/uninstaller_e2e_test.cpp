@@ -247,7 +247,7 @@ TEST_F(UninstallerEndToEnd, LowerCaseLogPathIsCreatedInUpperCase) {
     EXPECT_STREQ(found.cFileName, "LOWER.LOG");
     const auto lines = logLines(folder + "LOWER.LOG");
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[3], text932(58));
+    EXPECT_EQ(lines[3], text932(58));  // /C while the level is not 2
 }
 
 TEST_F(UninstallerEndToEnd, MissingIniGivesMessage30) {
@@ -303,6 +303,20 @@ TEST_F(UninstallerEndToEnd, AllWithoutSilentShowsMessage50InABox) {
     EXPECT_EQ(std::string(message), expected);
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     EXPECT_EQ(process.wait(), 1);
+}
+
+TEST_F(UninstallerEndToEnd, InteractiveRunShowsThePrinterListUntilClosed) {
+    writeFile(folder + "ZRT7QUN.INI", kValidIni);
+    Process process(exe, "");
+    ASSERT_TRUE(process.started());
+    HWND dialog = process.waitForDialog();
+    ASSERT_NE(dialog, nullptr) << "the printer list did not appear";
+    EXPECT_NE(GetDlgItem(dialog, 1000), nullptr);  // the list
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 1003)));  // nothing selected to delete
+    EXPECT_NE(GetFileAttributesA("C:\\VRTemp\\ZRT7QUN.INI"), INVALID_FILE_ATTRIBUTES);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_EQ(process.wait(), 0);
+    EXPECT_EQ(GetFileAttributesA("C:\\VRTemp"), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(UninstallerEndToEnd, UnwritableLogShowsMessage52EvenWhenSilent) {

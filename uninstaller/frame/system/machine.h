@@ -12,12 +12,14 @@
 #include "uninstaller/frame/system/profiles.h"
 #include "uninstaller/frame/system/registry.h"
 #include "uninstaller/frame/system/services.h"
+#include "uninstaller/frame/system/spooler.h"
 #include "uninstaller/frame/system/text_services.h"
 
 namespace zrt::un {
 
 struct Machine {
     Registry& registry;
+    Spooler& spooler;
     Files& files;
     Profiles& profiles;
     Processes& processes;

@@ -7,6 +7,7 @@
 #include "uninstaller/frame/system/machine.h"
 #include "uninstaller/frame/win32/win32_files.h"
 #include "uninstaller/frame/win32/win32_registry.h"
+#include "uninstaller/frame/win32/win32_spooler.h"
 
 namespace zrt::un::win32 {
 
@@ -110,6 +111,7 @@ public:
 
 private:
     Win32Registry registry_;
+    Win32Spooler spooler_;
     Win32Files files_;
     Win32Profiles profiles_;
     Win32Processes processes_;

@@ -1,3 +1,4 @@
+#include <new>
 #include <vector>
 
 #include "uninstaller/frame/win32/win32_handles.h"
@@ -71,7 +72,12 @@ Outcome<std::vector<TokenGroup>> Win32Platform::tokenGroups() {
         return failed<std::vector<TokenGroup>>(GetLastError());
     }
     // Aligned storage for the variable-length TOKEN_GROUPS record.
-    std::vector<std::uint64_t> buffer(size / sizeof(std::uint64_t) + 1);
+    std::vector<std::uint64_t> buffer;
+    try {
+        buffer.resize(size / sizeof(std::uint64_t) + 1);
+    } catch (const std::bad_alloc&) {
+        return failed<std::vector<TokenGroup>>(ERROR_NOT_ENOUGH_MEMORY);
+    }
     if (!GetTokenInformation(token.get(), TokenGroups, buffer.data(),
                              static_cast<DWORD>(buffer.size() * sizeof(std::uint64_t)), &size)) {
         return failed<std::vector<TokenGroup>>(GetLastError());

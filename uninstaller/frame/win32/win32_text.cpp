@@ -7,15 +7,19 @@ namespace zrt::un::win32 {
 bool Win32Text::isLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 std::string Win32Text::loadString(unsigned id) {
-    // The table's length in UTF-16 units bounds the 8-bit length by a factor of two.
-    const wchar_t* wide = nullptr;
-    const int units = LoadStringW(resources_, id, reinterpret_cast<LPWSTR>(&wide), 0);
-    if (units <= 0) {
-        return {};
+    // A text that fills the buffer may have been cut: try again with more room. A string-table
+    // entry holds at most 65535 UTF-16 units.
+    for (std::size_t size = 512; size <= 0x40000; size *= 4) {
+        std::vector<char> buffer(size, '\0');
+        const int length = LoadStringA(resources_, id, buffer.data(), static_cast<int>(size));
+        if (length <= 0) {
+            return {};
+        }
+        if (static_cast<std::size_t>(length) < size - 1) {
+            return std::string(buffer.data(), static_cast<std::size_t>(length));
+        }
     }
-    std::vector<char> buffer(static_cast<std::size_t>(units) * 2 + 2);
-    const int length = LoadStringA(resources_, id, buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+    return {};
 }
 
 Outcome<std::string> Win32Text::formatMessage(const std::string& pattern,
@@ -42,7 +46,7 @@ Outcome<std::string> Win32Text::formatMessage(const std::string& pattern,
 
 Win32Machine::Win32Machine(HINSTANCE resources, std::string arguments)
     : platform_(std::move(arguments)), text_(resources),
-      machine_{registry_, files_,    profiles_, processes_, mutexes_, desktop_,
+      machine_{registry_, spooler_, files_,    profiles_, processes_, mutexes_, desktop_,
                services_, platform_, text_,     boxes_,     clock_} {}
 
 }  // namespace zrt::un::win32

@@ -9,10 +9,8 @@
 
 namespace zrt::un {
 
-PrinterListContext printerListContext(UninstallerApp& app, Spooler& spooler,
-                                      SpoolerDependentsRestart& restart) {
-    return PrinterListContext{app.machine(),          spooler,
-                              app.session(),          app.config(),
+PrinterListContext printerListContext(UninstallerApp& app, SpoolerDependentsRestart& restart) {
+    return PrinterListContext{app.machine(),          app.session(),          app.config(),
                               app.options(),          app.productNames(),
                               app.tempFolder(),       app.companions(),
                               app.spoolerStopped(),   app.spoolerDependents(),
@@ -92,9 +90,8 @@ bool PrinterList::buildList() {
     }
     controls_.setRedraw(false);
     releaseItems();
-    const RowSource source{context_.machine, context_.spooler,   context_.session,
-                           context_.options, context_.names,     *drivers_,
-                           osCode(context_.machine.platform)};
+    const RowSource source{context_.machine, context_.session,   context_.options,
+                           context_.names,   *drivers_,          osCode(context_.machine.platform)};
     BuiltRows built = buildPrinterRows(source);
     if (!built.enumerated) {
         controls_.setRedraw(true);
@@ -147,7 +144,9 @@ void PrinterList::refreshAfterRun(bool enable, bool afterCleanup) {
             controls_.focus(kCommandClose);
             controls_.enable(kCommandDelete, level == "1");
         } else {
-            controls_.focus(kCommandSelectAll);
+            if (hasRows) {  // an empty list keeps the focus on Exit: Select all is disabled
+                controls_.focus(kCommandSelectAll);
+            }
             controls_.enable(kCommandDelete, false);
         }
     }

@@ -11,7 +11,6 @@
 #include "uninstaller/frame/product_file_names.h"
 #include "uninstaller/frame/session.h"
 #include "uninstaller/frame/system/machine.h"
-#include "uninstaller/frame/system/spooler.h"
 #include "uninstaller/frame/uninstall_config.h"
 #include "uninstaller/ui/printer_list/driver_qualification.h"
 #include "uninstaller/ui/printer_list/list_controls.h"
@@ -30,7 +29,6 @@ public:
 // Everything of the run the list reads: the application object's state, by reference.
 struct PrinterListContext {
     Machine& machine;
-    Spooler& spooler;
     Session& session;
     const UninstallConfig& config;
     const CommandLineOptions& options;
@@ -42,8 +40,7 @@ struct PrinterListContext {
     SpoolerDependentsRestart& dependentsRestart;
 };
 
-PrinterListContext printerListContext(UninstallerApp& app, Spooler& spooler,
-                                      SpoolerDependentsRestart& restart);
+PrinterListContext printerListContext(UninstallerApp& app, SpoolerDependentsRestart& restart);
 
 class PrinterList {
 public:

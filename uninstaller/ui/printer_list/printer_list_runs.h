@@ -18,7 +18,7 @@ public:
 
 // An empty list makes Delete the clean-up run; each run disables the buttons, and afterwards
 // rebuilds the list and enables them again. Nothing is removed.
-class ListOnlyRuns final : public PrinterListRuns {
+class ListOnlyRuns : public PrinterListRuns {
 public:
     void RunRemoval(PrinterList& list, RunUi& ui) override;
     void RunCleanup(PrinterList& list, RunUi& ui) override;

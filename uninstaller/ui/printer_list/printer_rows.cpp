@@ -21,7 +21,7 @@ bool namedIn(const std::string& name, const std::string& tabList, TextServices& 
 bool isDefault(const PrinterInfo2& printer, int osCode,
                const std::optional<std::string>& defaultName, TextServices& text) {
     if (!isNtFamily(osCode)) {
-        return (printer.attributes & kAttributeDefault) != 0;
+        return (printer.attributes & kPrinterDefault) != 0;
     }
     return defaultName && compareNoCase(*defaultName, printer.printerName, text) == 0;
 }
@@ -36,7 +36,7 @@ std::optional<std::vector<DriverInfo3>> installedDrivers(Spooler& spooler) {
 
 }  // namespace
 
-std::optional<std::string> defaultPrinterName(Machine& machine, Spooler& spooler, int osCode) {
+std::optional<std::string> defaultPrinterName(Machine& machine, int osCode) {
     if (osCode == kOsNt4) {
         // "device" of [windows] in the Windows profile: "name,driver,port".
         const std::string device = machine.profiles.readString(
@@ -46,7 +46,7 @@ std::optional<std::string> defaultPrinterName(Machine& machine, Spooler& spooler
         return name.empty() ? std::nullopt : std::optional<std::string>(name);
     }
     if (isWin2000OrLater(osCode)) {
-        auto name = spooler.defaultPrinter();
+        auto name = machine.spooler.defaultPrinter();
         return name ? std::optional<std::string>(std::move(name).value()) : std::nullopt;
     }
     return std::nullopt;
@@ -56,7 +56,7 @@ void chooseIconAndFlags(const PrinterInfo2& printer, int osCode, bool isDefaultP
                         PrinterRow& row) {
     const bool network = isNtFamily(osCode)
                              ? (!printer.printerName.empty() && printer.printerName[0] == '\\')
-                             : (printer.attributes & kAttributeNetwork) != 0;
+                             : (printer.attributes & kPrinterNetwork) != 0;
     std::uint32_t flags = 0;
     int image = kImageLocal;
     if (network) {
@@ -69,7 +69,7 @@ void chooseIconAndFlags(const PrinterInfo2& printer, int osCode, bool isDefaultP
     if (isDefaultPrinter) {
         image += kImageDefaultOffset;
     }
-    if (printer.serverName.empty() && !network && (printer.attributes & kAttributeShared) != 0) {
+    if (printer.serverName.empty() && !network && (printer.attributes & kPrinterShared) != 0) {
         flags |= kFlagSharedLocal;
     }
     row.image = image;
@@ -97,17 +97,16 @@ BuiltRows buildPrinterRows(const RowSource& source) {
     const std::string version = productVersionText(
         source.machine.profiles,
         productDataFile(source.osCode, source.machine.platform.systemDirectory(), source.names));
-    const auto printers = source.spooler.enumPrinters(kEnumLocal | kEnumConnections);
-    if (!printers.ok() && printers.failedAt == ListStage::Sizing &&
-        printers.error != kErrorInsufficientBuffer) {
+    const auto printers = source.machine.spooler.enumPrinters(kEnumLocal | kEnumConnections);
+    if (!printers.ok() &&
+        !(printers.failedAt == ListStage::Sizing && printers.error == kErrorInsufficientBuffer)) {
+        // Not only a failed size query: a list that cannot be had or read is no list either,
+        // so that an empty list never stands for printers that could not be seen.
         return built;
     }
     built.enumerated = true;
-    if (!printers.ok()) {
-        return built;  // sized but unreadable: nothing to list
-    }
-    const auto drivers = installedDrivers(source.spooler);
-    const auto defaultName = defaultPrinterName(source.machine, source.spooler, source.osCode);
+    const auto drivers = installedDrivers(source.machine.spooler);
+    const auto defaultName = defaultPrinterName(source.machine, source.osCode);
     for (const PrinterInfo2& printer : printers.items) {
         if (!source.drivers.qualifies(printer.driverName, drivers, source.machine.files, text) ||
             !passesSelection(printer, source.session, source.options, text)) {

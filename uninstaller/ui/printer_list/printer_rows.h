@@ -11,22 +11,16 @@
 #include "uninstaller/frame/product_file_names.h"
 #include "uninstaller/frame/session.h"
 #include "uninstaller/frame/system/machine.h"
-#include "uninstaller/frame/system/spooler.h"
 #include "uninstaller/ui/printer_list/driver_qualification.h"
 #include "uninstaller/ui/printer_list/printer_item.h"
 
 namespace zrt::un {
 
-// PRINTER_ATTRIBUTE_* bits the list looks at.
-inline constexpr std::uint32_t kAttributeDefault = 0x004;
-inline constexpr std::uint32_t kAttributeShared = 0x008;
-inline constexpr std::uint32_t kAttributeNetwork = 0x010;
 inline constexpr const char* kFilePort = "FILE:";
 inline constexpr std::size_t kDeviceBuffer = 260;
 
 struct RowSource {
     Machine& machine;
-    Spooler& spooler;
     const Session& session;
     const CommandLineOptions& options;
     const ProductFileNames& names;
@@ -35,12 +29,12 @@ struct RowSource {
 };
 
 struct BuiltRows {
-    bool enumerated = false;  // false only when the printers could not be enumerated
+    bool enumerated = false;  // false when the printers could not be enumerated
     std::vector<PrinterRow> rows;
 };
 
 // The name of the default printer on NT 4.0 and later; nullopt when there is none.
-std::optional<std::string> defaultPrinterName(Machine& machine, Spooler& spooler, int osCode);
+std::optional<std::string> defaultPrinterName(Machine& machine, int osCode);
 
 // Icon and flags of a printer; `isDefault` adds the default-printer offset.
 void chooseIconAndFlags(const PrinterInfo2& printer, int osCode, bool isDefault, PrinterRow& row);
