@@ -305,6 +305,29 @@ TEST_F(StatusWindowTest, PortChangeAsksForARelaunch) {
     printer_->setPort("FILE:");
 }
 
+TEST_F(StatusWindowTest, MovingTheWindowStoresItsPlace) {
+    const HWND w = open();
+    ASSERT_NE(w, nullptr);
+    SetWindowPos(w, nullptr, 150, 160, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(settingValue(kPrinterW, L"Left", 0), 150u);
+    EXPECT_EQ(settingValue(kPrinterW, L"Top", 0), 160u);
+    EXPECT_TRUE(window_->core().state().userTouched);
+}
+
+TEST_F(StatusWindowTest, StoredPlaceIsKeptInsideTheWorkArea) {
+    ASSERT_TRUE(setSettingValue(kPrinterW, L"Left", static_cast<DWORD>(-50)));
+    ASSERT_TRUE(setSettingValue(kPrinterW, L"Top", 100000));
+    const HWND w = open();
+    ASSERT_NE(w, nullptr);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT r{};
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.bottom, work.bottom);
+    EXPECT_EQ(r.right - r.left, 439);
+}
+
 TEST_F(StatusWindowTest, RefusedFirstStatusIsRetriedByTimer5) {
     const HWND w = open();
     ASSERT_NE(w, nullptr);
