@@ -7,10 +7,15 @@
 #include <algorithm>
 #include <vector>
 
+#include "statuswindow/contexthelp/help_file.h"
+#include "statuswindow/contexthelp/menu_help.h"
 #include "statuswindow/core/command_line.h"
-#include "statuswindow/core/job_commands.h"
 #include "statuswindow/core/startup.h"
+#include "statuswindow/jobcontrol/job_pane.h"
 #include "statuswindow/resource_ids.h"
+#include "statuswindow/shell_jobs/command_ui.h"
+#include "statuswindow/shell_jobs/main_window_help.h"
+#include "statuswindow/shell_jobs/sound_table_loader.h"
 #include "statuswindow/shell/display_record.h"
 #include "statuswindow/shell/spooler.h"
 #include "statuswindow/shell/system_probe.h"
@@ -155,33 +160,18 @@ void MainWindow::createChildren() {
                          WS_EX_CLIENTEDGE, l.detailPane));
     subclass(createChild(Pane::Picture, L"STATIC", WS_VISIBLE, WS_EX_CLIENTEDGE, l.picturePane));
 
-    const HWND list = createChild(Pane::JobList, WC_LISTVIEWW, LVS_REPORT | LVS_NOSORTHEADER, WS_EX_CLIENTEDGE, l.jobList);
-    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(defaultGuiFont()), FALSE);
-    listImages_ = ImageList_Create(2, 17, ILC_COLOR, 1, 1);
-    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(listImages_));
-    SendMessageW(list, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
-    SendMessageW(list, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
-    const std::uint32_t titles[2][2] = {{IDS_JOB_COLUMN_TITLE, 0}, {IDS_JOB_COLUMN_CONTENTS, 1}};
-    const wchar_t* fallbacks[2] = {L"Title", L"Contents"};
-    for (int c = 0; c < 2; ++c) {
-        std::wstring title = toWide(strings_.load(titles[c][0]).value_or(fromWide(fallbacks[c])));
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.cx = l.columnWidths[c];
-        column.pszText = title.data();
-        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&column));
+    // The job list with its own procedure: rows not selectable by mouse, characters to this
+    // window, column 1 refreshed from the held record whenever it paints.
+    jobListHooks_.touchUser = [this] { core_.onUserInteraction(); };
+    jobListHooks_.column1 = [this] { return jobListTexts(); };
+    const HWND list = shell_jobs::createJobList(hwnd_, instance_, l, &jobListHooks_);
+    children_[childIndex(Pane::JobList)] = list;
+    if (list != nullptr) {
+        ShowWindow(list, SW_HIDE);  // shown with the other panes after creation
+        SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(defaultGuiFont()), FALSE);
+        listImages_ = ImageList_Create(2, 17, ILC_COLOR, 1, 1);  // row height
+        SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(listImages_));
     }
-    const std::uint32_t rowIds[3] = {IDS_JOB_ROW_DOCUMENT, IDS_JOB_ROW_USER, IDS_JOB_ROW_COMPUTER};
-    const wchar_t* rowFallbacks[3] = {L"Document name", L"User name", L"Computer name"};
-    for (int r = 0; r < 3; ++r) {
-        std::wstring label = toWide(strings_.load(rowIds[r]).value_or(fromWide(rowFallbacks[r])));
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = r;
-        item.pszText = label.data();
-        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    }
-    subclass(list);
 
     const std::wstring caption = toWide(strings_.load(IDS_JOB_LIST_CAPTION).value_or(Text()));
     const HWND captionPane = createChild(Pane::JobListCaption, L"STATIC", WS_VISIBLE, 0, l.jobListCaption, caption.c_str());
@@ -310,30 +300,19 @@ LRESULT MainWindow::handleChild(HWND child, WNDPROC previous, UINT msg, WPARAM w
                 paintIcon(child);
                 return 0;
             }
-            if (id == Pane::JobList) fillJobList();
             break;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            if (id == Pane::Detail || id == Pane::JobList || id == Pane::JobToolbarHolder ||
-                id == Pane::InfoToolbarHolder) {
+            if (id == Pane::Detail || id == Pane::JobToolbarHolder || id == Pane::InfoToolbarHolder)
                 core_.onUserInteraction();
-                if (id == Pane::JobList) return 0;  // rows are not selectable by mouse
-            }
             break;
         case WM_COMMAND:
             if (id == Pane::JobToolbarHolder || id == Pane::InfoToolbarHolder) {
                 // Toolbar buttons: handled as the main window's commands.
                 return SendMessageW(hwnd_, WM_COMMAND, wParam, lParam);
             }
-            if (id == Pane::JobList) {
-                core_.onUserInteraction();
-                return 0;
-            }
-            break;
-        case WM_CHAR:
-            if (id == Pane::JobList) SendMessageW(hwnd_, WM_CHAR, wParam, lParam);
             break;
         case WM_NOTIFY:
             if (id == Pane::JobToolbarHolder || id == Pane::InfoToolbarHolder) {
@@ -418,7 +397,10 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             return onNotify(reinterpret_cast<const NMHDR*>(lParam));
         case WM_HELP:
             core_.onUserInteraction();
+            if (lParam != 0) shell_jobs::onMainWindowHelp(hwnd_, *reinterpret_cast<const HELPINFO*>(lParam), help_);
             return TRUE;
+        case WM_CONTEXTMENU:
+            return onContextMenu(wParam, lParam);
         case WM_MENUSELECT:
             onMenuSelect(wParam, lParam);
             return 0;
@@ -453,8 +435,13 @@ void MainWindow::onCreate() {
     alwaysOnTop_ = store.read(setting::kAlwaysOnTop, 0) != 0;
     soundMessage_ = store.read(setting::kSoundMessage, 0);
     statusSense_ = store.read(setting::kStatusSense, setting::kDefaultStatusSense);
-    sound_.noteDevices();
-    sound_.setSoundMessage(soundMessage_);
+    waveDevice_ = shell_jobs::waveDeviceExists();
+    soundTable_ = shell_jobs::loadSoundTable();
+    if (libs_.presentation.getFileName != nullptr) {
+        wchar_t name[MAX_PATH + 1] = {};
+        if (libs_.presentation.getFileName(contexthelp::kHelpFileKind, name))
+            help_ = shell_jobs::HelpRunner(shell_jobs::helpFilePath(name));
+    }
     palette_ = paletteFromBitmap(instance_, IDB_PALETTE);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     core_.onCreate();
@@ -463,6 +450,8 @@ void MainWindow::onCreate() {
 void MainWindow::onDestroy() {
     if (quietDestroy_) return;
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 1);  // the launcher reads this: closing
+    help_.quit(hwnd_);
+    soundTable_ = sounds::SoundTable{};
     if (listImages_ != nullptr) {
         SendMessageW(child(Pane::JobList), LVM_SETIMAGELIST, LVSIL_SMALL, 0);
         ImageList_Destroy(listImages_);
@@ -489,37 +478,17 @@ void MainWindow::onCopyData(WPARAM wParam, const COPYDATASTRUCT* data) {
 
 void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     core_.onUserInteraction();
-    const std::optional<status::StatusRecordView> r = record();
-    const std::uint32_t printer = r ? r->printerStatus() : 0;
-    switch (LOWORD(wParam)) {
-        case 100:
-            jobRequest(job_request::kPause, 0);
-            break;
-        case 101: {
-            bool waiting = false;
-            if (lParam == 0) {  // menu
-                waiting = (printer & 0x8) != 0 && (printer & 0x40000) != 0;
-            } else {            // toolbar
-                if (core_.state().display.id == 409) break;
-                waiting = (printer & 0x8) != 0 && r && (r->jobStatus() & 0x40000) != 0;
-            }
-            jobRequest(waiting ? job_request::kResumeWaiting : job_request::kResume, 0);
-            break;
-        }
-        case 102:
-            jobRequest(job_request::kCommand102, 0);
-            break;
-        case 103:
-            if (r) jobRequest(job_request::kCancel, r->jobId());
-            refreshJobCommands(false);
-            break;
-        case 106:
-            requestStatus(kRefreshStatus);
-            jobRequest(job_request::kSession, sessionId_);
-            refreshJobCommands(false);
-            break;
-        default:
-            break;  // 9010/9011 (Tab keys) and the dialogs' commands have no action here
+    const auto command = static_cast<std::uint32_t>(LOWORD(wParam));
+    if (jobcontrol::isJobCommand(command)) {
+        const std::optional<status::StatusRecordView> r = record();
+        const jobcontrol::JobCommandContext context{r ? &*r : nullptr, core_.state().display.id, sessionId_};
+        runJobActions(jobcontrol::jobCommandActions(command, shell_jobs::commandSourceOf(lParam), context));
+        return;
+    }
+    switch (command) {
+        case jobcontrol::command::kPreferences: openPreferences(); break;
+        case jobcontrol::command::kHelpTopics: help_.finder(hwnd_); break;
+        default: break;  // 9010/9011 (Tab keys) have no action; the dialogs of 105, 133, 135 are their own
     }
 }
 
@@ -528,24 +497,37 @@ void MainWindow::onMenuSelect(WPARAM wParam, LPARAM lParam) {
     const UINT item = LOWORD(wParam);
     const UINT flags = HIWORD(wParam);
     const auto menu = reinterpret_cast<HMENU>(lParam);
-    if (flags == 0xFFFF && menu == nullptr) {
+    if (contexthelp::menuSelectStep(flags, menu == nullptr) == contexthelp::MenuSelectStep::RestorePortText) {
         setStatusBarText(core_.state().portText);
         return;
     }
-    if (libs_.presentation.getMenuHelpText == nullptr) return;
-    const UINT id = libs_.presentation.getMenuHelpText(hwnd_, item, flags, menu);
-    if (std::optional<Text> text = loadModuleString(libs_.presentation.module.get(), id)) setStatusBarText(*text);
+    if (const std::optional<Text> text = shell_jobs::menuHelpText(hwnd_, item, flags, menu, libs_.presentation.module.get(),
+                                                                  libs_.presentation.getMenuHelpText))
+        setStatusBarText(*text);
+}
+
+LRESULT MainWindow::onContextMenu(WPARAM wParam, LPARAM lParam) {
+    // Signed screen coordinates (a second monitor may lie left of or above the first).
+    const POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (shell_jobs::onMainWindowContextMenu(hwnd_, child(Pane::StatusBar), screen, layout_, help_)) return 0;
+    return DefWindowProcW(hwnd_, WM_CONTEXTMENU, wParam, lParam);
 }
 
 LRESULT MainWindow::onNotify(const NMHDR* header) {
-    if (header == nullptr || header->hwndFrom != child(Pane::JobList)) return 0;
-    if (header->code == NM_CLICK) {
-        core_.onUserInteraction();
-    } else if (header->code == NM_KILLFOCUS) {
-        LVITEMW item{};
-        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(header->hwndFrom, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-        refreshJobCommands(false);
+    const HWND list = child(Pane::JobList);
+    if (header == nullptr || list == nullptr) return 0;
+    jobcontrol::JobListNotification kind = jobcontrol::JobListNotification::Other;
+    if (header->hwndFrom == list && header->code == NM_CLICK) kind = jobcontrol::JobListNotification::Click;
+    if (header->hwndFrom == list && header->code == NM_KILLFOCUS) kind = jobcontrol::JobListNotification::KillFocus;
+    if (GetParent(header->hwndFrom) == list && (header->code == HDN_DIVIDERDBLCLICKW || header->code == HDN_DIVIDERDBLCLICKA))
+        kind = jobcontrol::JobListNotification::DividerDoubleClick;
+    const jobcontrol::JobListReaction reaction = jobcontrol::reactionTo(kind);
+    if (reaction.touchUser) core_.onUserInteraction();
+    if (reaction.clearSelection) shell_jobs::clearSelection(list);
+    if (reaction.refreshJobCommands) refreshJobCommands(false);
+    if (reaction.repaintWindow) {
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        UpdateWindow(hwnd_);
     }
     return 0;
 }

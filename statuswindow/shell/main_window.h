@@ -18,7 +18,10 @@
 #include "statuswindow/shell/picture_cache.h"
 #include "statuswindow/shell/resource_strings.h"
 #include "statuswindow/shell/settings_store.h"
-#include "statuswindow/shell/sound_player.h"
+#include "statuswindow/jobcontrol/job_actions.h"
+#include "statuswindow/shell_jobs/help_runner.h"
+#include "statuswindow/shell_jobs/job_list.h"
+#include "statuswindow/sounds/sound_table.h"
 
 namespace zrt::statuswindow::shell {
 
@@ -61,6 +64,9 @@ public:
     void refreshJobCommands(bool withOptionMenu);
     void reevaluateOptionMenu();
     void jobRequest(std::uint32_t code, std::uint32_t value);
+    // The help calls (WinHelpW, or a recorder in tests).
+    const shell_jobs::HelpRunner& help() const noexcept { return help_; }
+    void setHelpRunner(shell_jobs::HelpRunner help) { help_ = std::move(help); }
 
     // WindowHost
     void apply(const Effect& effect) override;
@@ -94,13 +100,17 @@ private:
     void onCommand(WPARAM wParam, LPARAM lParam);
     void onCopyData(WPARAM wParam, const COPYDATASTRUCT* data);
     void onMenuSelect(WPARAM wParam, LPARAM lParam);
+    LRESULT onContextMenu(WPARAM wParam, LPARAM lParam);
+    void runJobActions(const std::vector<jobcontrol::JobAction>& actions);
+    void openPreferences();
+    void playSound(TextView soundName);
     LRESULT onNotify(const NMHDR* header);
     void paintSeparators();
     void paintPicture(HWND pane);
     void paintHeadline(HWND pane);
     void paintIcon(HWND pane);
     void paintProgress(HWND pane);
-    void fillJobList();
+    shell_jobs::Column1Texts jobListTexts() const;
     void setStatusBarText(TextView text);
     std::optional<status::StatusRecordView> record() const { return core_.recordView(); }
     SettingsStore settings() const { return SettingsStore(core_.state().printerName); }
@@ -119,14 +129,16 @@ private:
     bool alwaysOnTop_ = false;
     std::uint32_t soundMessage_ = 0;
     std::uint32_t statusSense_ = 2;
-    SoundPlayer sound_;
+    bool waveDevice_ = false;
+    sounds::SoundTable soundTable_;
+    shell_jobs::HelpRunner help_{std::nullopt};
+    shell_jobs::JobListHooks jobListHooks_;
     Palette palette_;
     PictureCache pictureCache_;
     HIMAGELIST listImages_ = nullptr;
     HWND jobToolbar_ = nullptr;
     HWND infoToolbar_ = nullptr;
     HWND children_[16] = {};
-    Text shownJobRows_[3];
     bool quietDestroy_ = false;
 };
 

@@ -36,7 +36,7 @@ void MainWindow::apply(const Effect& e) {
                 UpdateWindow(w);
             }
             break;
-        case EffectKind::PlaySound: sound_.play(e.text); break;
+        case EffectKind::PlaySound: playSound(e.text); break;
         case EffectKind::JobRequest: jobRequest(e.a, e.b); break;
         case EffectKind::StartPolling:
             if (libs_.monitor.startPolling != nullptr && monitorHandle_ != nullptr) libs_.monitor.startPolling(monitorHandle_);
@@ -65,7 +65,8 @@ void MainWindow::apply(const Effect& e) {
             if (raw_.windowIcon != nullptr) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(raw_.windowIcon));
             break;
         case EffectKind::ReevaluateOptionMenu: reevaluateOptionMenu(); break;
-        case EffectKind::RefreshJobCommands: refreshJobCommands(false); break;
+        // With the option items: a lock-out started by the delivery grays Cleaning at once.
+        case EffectKind::RefreshJobCommands: refreshJobCommands(true); break;
         case EffectKind::SendQuit: SendMessageW(hwnd_, message::kQuit, 0, 0); break;
         case EffectKind::PostQuitToNotifyIcon:
             if (HWND icon = FindWindowW(kNotifyIconClass, nullptr)) PostMessageW(icon, message::kQuit, 0, 0);

@@ -312,7 +312,15 @@ TEST_F(UninstallerEndToEnd, InteractiveRunShowsThePrinterListUntilClosed) {
     HWND dialog = process.waitForDialog();
     ASSERT_NE(dialog, nullptr) << "the printer list did not appear";
     EXPECT_NE(GetDlgItem(dialog, 1000), nullptr);  // the list
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 1003)));  // nothing selected to delete
+    // No printer of the family: Delete is enabled once the dialog has opened (the drivers
+    // alone can be removed).
+    bool deleteEnabled = false;
+    for (int waited = 0; waited < 2000 && !deleteEnabled; waited += 50) {
+        deleteEnabled = IsWindowEnabled(GetDlgItem(dialog, 1003)) != FALSE;
+        Sleep(deleteEnabled ? 0 : 50);
+    }
+    EXPECT_TRUE(deleteEnabled);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 1002)));  // nothing to select
     EXPECT_NE(GetFileAttributesA("C:\\VRTemp\\ZRT7QUN.INI"), INVALID_FILE_ATTRIBUTES);
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     EXPECT_EQ(process.wait(), 0);
