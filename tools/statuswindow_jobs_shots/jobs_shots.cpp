@@ -1,5 +1,6 @@
-// Shows the job pane (job list and its caption, with a job being printed) and the preferences
-// dialog, in its normal state and with its groups disabled, and saves each as a BMP:
+// Shows the status window with a job being printed (its job pane: list, caption and toolbars)
+// and the preferences dialog, in its normal state and with its groups disabled, and saves each
+// as a BMP:
 //   ZRT7QJOBSHOTS.EXE <folder>   -> job_pane.bmp, preferences.bmp, preferences_disabled.bmp
 #include <windows.h>
 #include <commctrl.h>
@@ -8,16 +9,14 @@
 #include <string>
 
 #include "presentation/window_frame/window_layout.h"
-#include "statuswindow/jobcontrol/job_pane.h"
 #include "statuswindow/record/status_record_builder.h"
-#include "statuswindow/shell_jobs/job_list.h"
+#include "statuswindow/shell/main_window.h"
 #include "statuswindow/shell_jobs/preferences_dialog.h"
 #include "window_capture.h"
 
 namespace {
 
 namespace sj = zrt::statuswindow::shell_jobs;
-namespace jc = zrt::statuswindow::jobcontrol;
 
 std::wstring g_folder;
 std::wstring g_shot;
@@ -39,47 +38,34 @@ void save(HWND window, const wchar_t* name) {
     std::printf("%ls: %s\n", name, captureWindow(window, path.c_str()) ? "saved" : "failed");
 }
 
-// The texts the pane shows for a job being printed.
-sj::Column1Texts sampleJob() {
+// The status window itself, over the presentation library and the status-monitor stand-in,
+// with a job being printed delivered to it.
+void shootJobPane(HINSTANCE instance) {
+    std::optional<zrt::statuswindow::shell::BoundLibraries> libs = zrt::statuswindow::shell::bindLibraries();
+    if (!libs) {
+        std::printf("job_pane.bmp: ZRT7QPMU.DLL and ZRT7QSMK.DLL are needed beside the tool\n");
+        return;
+    }
+    zrt::statuswindow::shell::MainWindow::registerClasses(instance);
+    zrt::statuswindow::shell::StartParameters start{u"Vemar KIRSTAL KX-5180", u"USB001", 1, false, nullptr, nullptr};
+    auto window = zrt::statuswindow::shell::MainWindow::create(instance, std::move(*libs), std::move(start));
+    if (!window) return;
     const auto record = zrt::status::StatusRecordBuilder()
                             .jobStatus(0x8)
+                            .jobId(12)
+                            .totalPages(5)
+                            .currentPage(3)
+                            .pagesPrinted(2)
+                            .documentName(u"2026年度 見積書（最終版）.docx")
                             .userName(u"yamada.hanako")
                             .computerName(u"\\\\KEIRI-PC-0123456789")
                             .build();
-    const zrt::status::StatusRecordView view(record.data(), record.size());
-    return jc::jobListColumn1(&view, u"2026年度 見積書（最終版）.docx");
-}
-
-void shootJobPane(HINSTANCE instance) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = instance;
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = L"ZrtJobPaneShot";
-    RegisterClassW(&wc);
-    const auto& layout = zrt::presentation::kWindowLayout;
-    RECT frame{0, 0, layout.windowWidth, layout.windowHeight};
-    AdjustWindowRect(&frame, WS_CAPTION | WS_SYSMENU, FALSE);
-    const HWND window = CreateWindowExW(0, wc.lpszClassName, L"Vemar KIRSTAL KX-5180", WS_CAPTION | WS_SYSMENU, 40, 40,
-                                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
-                                        nullptr);
-    const sj::Column1Texts texts = sampleJob();
-    const sj::JobListHooks hooks{[] {}, [&] { return texts; }};
-    sj::createJobList(window, instance, layout, &hooks);
-    const std::wstring caption = [&] {
-        const auto loaded = sj::loadProgramString(instance, jc::kJobListCaptionId);
-        return loaded ? std::wstring(loaded->begin(), loaded->end()) : std::wstring();
-    }();
-    const auto& c = layout.jobListCaption;
-    const HWND label = CreateWindowExW(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE, c.x, c.y, c.width, c.height,
-                                       window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(514)), instance, nullptr);
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
-    ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
-    settle(800);
-    save(window, L"job_pane.bmp");
-    DestroyWindow(window);
+    COPYDATASTRUCT cds{1, static_cast<DWORD>(record.size()), const_cast<std::uint8_t*>(record.data())};
+    ShowWindow(window->hwnd(), SW_SHOW);
+    SendMessageW(window->hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
+    UpdateWindow(window->hwnd());
+    settle(1200);
+    save(window->hwnd(), L"job_pane.bmp");
 }
 
 void CALLBACK shootDialog(HWND, UINT, UINT_PTR timer, DWORD) {

@@ -21,7 +21,11 @@ struct NamedState {
                 " document=\"月次報告書.txt\" user=\"taro\" computer=\"\\\\PC1\""
 
 const NamedState kStates[] = {
-    {L"printing", "at 0ms status printer=0 job=0x8 current=3 printed=2 phase=1" ZRT_JOB "\n", 2600},
+    // The paper animation runs while the current page grows: page 2, then page 3 of 5.
+    {L"printing",
+     "at 0ms status printer=0 job=0x8 current=2 printed=1 phase=1" ZRT_JOB "\n"
+     "at 400ms status current=3 printed=2\n",
+     1700},
     {L"paper_out", "at 0ms status printer=0x10000 warning=0x40000000 job=0x8 current=3 printed=2 phase=1" ZRT_JOB "\n", 1500},
     {L"jam_inside", "at 0ms status printer=0x800000 jam=0x400000 job=0x8 current=3 printed=2 phase=1" ZRT_JOB "\n", 1500},
     {L"cover_open", "at 0ms status printer=0x400000 job=0x8 current=3 printed=2 phase=1" ZRT_JOB "\n", 1500},

@@ -4,6 +4,8 @@
 //   plays the scenario in a window opened through the stand-in's SmPsw_InvokePSW and takes
 //   picture <name>.bmp <ms> milliseconds after the window appeared; then waits for the window
 //   to close itself.
+// ZRT7QSWKSHOTS.EXE fonts <folder>
+//   picture <folder>\fonts.bmp: Japanese sample text in the fonts dialogs and controls use.
 // Needs a family printer of that name (ZRT7QINSTPRN.EXE) and an X display.
 #include <windows.h>
 
@@ -11,6 +13,7 @@
 #include <cwchar>
 #include <string>
 
+#include "tools/statuswindow_shots/font_sheet.h"
 #include "tools/statuswindow_shots/live_run.h"
 #include "tools/statuswindow_shots/shot_states.h"
 
@@ -18,6 +21,7 @@ namespace {
 
 int usage() {
     std::fputws(L"usage: ZRT7QSWKSHOTS.EXE states <folder> <printer>\n"
+                L"       ZRT7QSWKSHOTS.EXE fonts <folder>\n"
                 L"       ZRT7QSWKSHOTS.EXE live <folder> <printer> <scenario.scn> <call log> <ms>=<name>...\n",
                 stderr);
     return 2;
@@ -36,6 +40,7 @@ bool parseShot(const std::wstring& arg, zrt::tools::shots::TimedShot& shot) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    if (argc == 3 && std::wstring(argv[1]) == L"fonts") return zrt::tools::shots::drawFontSheet(argv[2]) ? 0 : 1;
     if (argc < 4) return usage();
     const std::wstring command = argv[1];
     if (command == L"states" && argc == 4) return zrt::tools::shots::shootStates(argv[2], argv[3]);

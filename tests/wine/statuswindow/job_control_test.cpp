@@ -57,6 +57,7 @@ std::vector<std::uint8_t> record(std::uint32_t printer, std::uint32_t job, std::
         .printerStatus(printer)
         .jobStatus(job)
         .jobId(jobId)
+        .paperSource(1)
         .warningStatus((printer & 0x10000) != 0 ? 0x40000000 : 0)  // paper out in cassette 1
         .totalPages(3)
         .currentPage(1)
