@@ -16,12 +16,45 @@ fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   env -u DISPLAY LC_ALL=$ZRT_WINE_LOCALE "$ZRT_WINE" wineboot -i >/dev/null 2>&1
 fi
-if [ ! -f "$WINEPREFIX/.zrt-ready" ]; then
+# The settings below carry a version number in the marker file; a prefix set up by an older
+# version of this script gets them again.
+zrt_prefix_version=4
+if [ "$(cat "$WINEPREFIX/.zrt-ready" 2>/dev/null)" != "$zrt_prefix_version" ]; then
   # Without an X display Wine's X11 driver cannot create top-level windows; the null driver
   # behind it lets windows, messages and timers work headless (nothing is drawn).
   env -u DISPLAY LC_ALL=$ZRT_WINE_LOCALE "$ZRT_WINE" reg add 'HKCU\Software\Wine\Drivers' \
     /v Graphics /d x11,null /f >/dev/null 2>&1
+  # Japanese text in the dialog and control fonts: the faces that dialogs, menus and controls
+  # ask for (and the default GUI font, which Wine builds on "MS Shell Dlg"/"Tahoma") go to the
+  # IPA Gothic fonts, which have the Japanese glyphs. Otherwise, whenever Wine runs without the
+  # host knowing the Japanese locale, they fall back to a Latin font and draw empty boxes.
+  # Written as a UTF-16 .reg file: the Japanese face names survive no command line.
+  fonts_reg="$WINEPREFIX/drive_c/zrt-fonts.reg"
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
+    for face in "MS Shell Dlg" "MS Shell Dlg 2" "MS UI Gothic" "Tahoma" "MS Sans Serif" \
+                "ＭＳ Ｐゴシック" "MS PGothic"; do
+      printf '"%s"="IPAPGothic"\r\n' "$face"
+    done
+    for face in "ＭＳ ゴシック" "MS Gothic"; do
+      printf '"%s"="IPAGothic"\r\n' "$face"
+    done
+    # Wine rewrites the "MS Shell Dlg" substitute for the code page at each start (to "Tahoma"
+    # or "MS UI Gothic") and links the Japanese glyphs of Tahoma and the other UI fonts to
+    # "MS UI Gothic": the replacements make these names (Tahoma is not installed in a prefix)
+    # and the Japanese faces real.
+    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+    for face in "MS UI Gothic" "Tahoma" "ＭＳ Ｐゴシック" "MS PGothic"; do
+      printf '"%s"="IPAPGothic"\r\n' "$face"
+    done
+    for face in "ＭＳ ゴシック" "MS Gothic"; do
+      printf '"%s"="IPAGothic"\r\n' "$face"
+    done
+  } | iconv -f UTF-8 -t UTF-16 > "$fonts_reg"
+  env -u DISPLAY LC_ALL=$ZRT_WINE_LOCALE "$ZRT_WINE" regedit /S 'C:\zrt-fonts.reg' >/dev/null 2>&1
+  rm -f "$fonts_reg"
   "$ZRT_WINESERVER" -w
-  touch "$WINEPREFIX/.zrt-ready"
+  echo "$zrt_prefix_version" > "$WINEPREFIX/.zrt-ready"
 fi
 echo "wine prefix ready: $WINEPREFIX"

@@ -379,10 +379,7 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             return erased;
         }
         case WM_SYSCOLORCHANGE:
-            if (HWND list = child(Pane::JobList)) {
-                SendMessageW(list, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
-                SendMessageW(list, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_BTNFACE)));
-            }
+            if (HWND list = child(Pane::JobList)) shell_jobs::applyListColours(list);
             return 0;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_CLOSE) {

@@ -21,7 +21,10 @@ bool takeShot(HWND window, const std::wstring& folder, const std::wstring& name)
     const std::wstring path = folder + L"\\" + name + L".bmp";
     const bool ok = captureWindowToBmp(window, path, CaptureSource::Screen);
     if (!wasTopmost) SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, kKeepPlace);
-    std::fwprintf(ok ? stdout : stderr, L"%ls %ls\n", ok ? L"picture" : L"no picture of", path.c_str());
+    RECT r{};
+    GetWindowRect(window, &r);
+    if (ok) std::fwprintf(stdout, L"picture %ls\n", path.c_str());
+    else std::fwprintf(stderr, L"no picture of %ls (window %ld,%ld-%ld,%ld, error %lu)\n", path.c_str(), r.left, r.top, r.right, r.bottom, GetLastError());
     std::fflush(ok ? stdout : stderr);
     return ok;
 }

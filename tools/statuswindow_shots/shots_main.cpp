@@ -1,5 +1,6 @@
 // ZRT7QSWKSHOTS.EXE states <folder> <printer>
-//   pictures <folder>\<state>.bmp of the status window in each named state.
+//   pictures <folder>\<state>.bmp of the status window in each named state, then
+//   <folder>\job_pane.bmp (the job list of a printing window) and <folder>\preferences.bmp.
 // ZRT7QSWKSHOTS.EXE live <folder> <printer> <scenario.scn> <call log> <ms>=<name>...
 //   plays the scenario in a window opened through the stand-in's SmPsw_InvokePSW and takes
 //   picture <name>.bmp <ms> milliseconds after the window appeared; then waits for the window
@@ -15,6 +16,7 @@
 
 #include "tools/statuswindow_shots/font_sheet.h"
 #include "tools/statuswindow_shots/live_run.h"
+#include "tools/statuswindow_shots/shot_job_pane.h"
 #include "tools/statuswindow_shots/shot_states.h"
 
 namespace {
@@ -43,7 +45,9 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 3 && std::wstring(argv[1]) == L"fonts") return zrt::tools::shots::drawFontSheet(argv[2]) ? 0 : 1;
     if (argc < 4) return usage();
     const std::wstring command = argv[1];
-    if (command == L"states" && argc == 4) return zrt::tools::shots::shootStates(argv[2], argv[3]);
+    if (command == L"states" && argc == 4)
+        return zrt::tools::shots::shootStates(argv[2], argv[3]) +
+               zrt::tools::shots::shootJobPaneAndPreferences(argv[2], argv[3]);
     if (command != L"live" || argc < 7) return usage();
     zrt::tools::shots::LiveRun run;
     run.folder = argv[2];

@@ -208,6 +208,30 @@ TEST_F(JobControlTest, MenuAndToolbarCommandsReachTheStatusMonitor) {
         EXPECT_TRUE(lines.size() == 1 && has(lines, r.expected)) << r.row << ": expected one line with \"" << r.expected
                                                                  << "\", got\n" << joined(lines);
     }
+    for (UINT id : {104u, 134u, 135u}) EXPECT_TRUE(menuItemGrayed(GetMenu(w), id)) << id << " after Calibration";
+}
+
+TEST_F(JobControlTest, ToolbarHoldersAnswerTooltipRequests) {
+    const HWND w = open();
+    ASSERT_NE(w, nullptr);
+    const HMODULE library = GetModuleHandleW(L"ZRT7QPMU.DLL");
+    struct Row {
+        Pane holder;
+        UINT command;
+        UINT stringId;
+    };
+    const Row rows[] = {{Pane::JobToolbarHolder, 100, 5100}, {Pane::JobToolbarHolder, 101, 5101},
+                        {Pane::JobToolbarHolder, 103, 5103}, {Pane::InfoToolbarHolder, 105, 5105},
+                        {Pane::InfoToolbarHolder, 106, 5104}};
+    for (const Row& r : rows) {
+        NMTTDISPINFOW tip{};
+        tip.hdr.hwndFrom = toolbar(r.holder);
+        tip.hdr.idFrom = r.command;
+        tip.hdr.code = TTN_NEEDTEXTW;
+        SendMessageW(window_->child(r.holder), WM_NOTIFY, r.command, reinterpret_cast<LPARAM>(&tip));
+        EXPECT_EQ(tip.hinst, library) << r.command;
+        EXPECT_EQ(reinterpret_cast<UINT_PTR>(tip.lpszText), r.stringId) << r.command;
+    }
 }
 
 TEST_F(JobControlTest, ResumeVariants) {
@@ -318,18 +342,17 @@ TEST_F(JobControlTest, JobListShowsTheJobWhilePrinting) {
 
 std::function<void(HWND)> g_script;
 
+BOOL CALLBACK findDialog(HWND window, LPARAM out) {
+    wchar_t cls[16] = {};
+    GetClassNameW(window, cls, 16);
+    if (std::wstring(cls) != L"#32770") return TRUE;
+    *reinterpret_cast<HWND*>(out) = window;
+    return FALSE;
+}
+
 void CALLBACK runScript(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND dialog = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM out) -> BOOL {
-            wchar_t cls[16] = {};
-            GetClassNameW(window, cls, 16);
-            if (std::wstring(cls) != L"#32770") return TRUE;
-            *reinterpret_cast<HWND*>(out) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&dialog));
+    EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&dialog));
     if (dialog == nullptr) return;
     KillTimer(nullptr, timer);
     auto script = std::move(g_script);

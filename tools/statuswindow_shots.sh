@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# statuswindow_shots.sh: pictures of the real status window (ZRT7QSWK.EXE fed by the
+# status-monitor stand-in) in named states: printing (page 3 of 5, paper animation), paper out
+# (cassette 1), jam inside, cover open, service error, status being acquired; and a sheet of the
+# dialog and control fonts. PNGs land in out/statuswindow_shots/ (or $ZRT_SHOTS_OUT).
+# Runs on $DISPLAY when set, else on a private Xvfb. ZRT_BUILD_DIR names a win64 build that
+# already holds the programs (default: build and use build/win64).
+# Under Xvfb no window manager draws the caption bar: it stays black in the pictures.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+out=${ZRT_SHOTS_OUT:-$repo/out/statuswindow_shots}
+printer="ZRT7Q Shots KX"
+if [ -z "${ZRT_BUILD_DIR:-}" ]; then
+  tools/setup.sh
+  cmake --preset win64 >/dev/null
+  cmake --build --preset win64 -j 2 --target zrt_statuswindow_shots
+  ZRT_BUILD_DIR=$repo/build/win64
+fi
+export ZRT_WINEPREFIX=${ZRT_WINEPREFIX:-$repo/build/shots-wineprefix}
+tools/wine-prefix.sh ensure
+mkdir -p "$out"
+rm -f "$out"/*.bmp
+winout="Z:${out//\//\\}"
+quiet_sound() { grep -v '^ALSA lib' >&2 || true; }
+cd "$ZRT_BUILD_DIR/bin"
+"$repo/tools/wine-run.sh" ZRT7QINSTPRN.EXE install "$printer" 2> >(quiet_sound)
+status=0
+ZRT_WINE_DISPLAY=1 "$repo/tools/wine-run.sh" ZRT7QSWKSHOTS.EXE states "$winout" "$printer" 2> >(quiet_sound) || status=$?
+ZRT_WINE_DISPLAY=1 "$repo/tools/wine-run.sh" ZRT7QSWKSHOTS.EXE fonts "$winout" 2> >(quiet_sound) || status=$?
+for bmp in "$out"/*.bmp; do
+  [ -f "$bmp" ] || continue
+  convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+done
+echo "=== Pictures of the status window: $out"
+ls "$out"/*.png
+exit "$status"
