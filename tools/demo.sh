@@ -34,6 +34,13 @@ calls=$out/status_monitor_calls.log
 rm -f "$calls" "$out"/statuswindow_*.bmp
 quiet_sound() { grep -v '^ALSA lib' >&2 || true; }
 (cd "$bin" && "$repo/tools/wine-run.sh" ZRT7QINSTPRN.EXE install "$printer" 2> >(quiet_sound))
+# On the private Xvfb no window manager draws frames and caption bars: Wine draws them itself.
+if [ -z "${DISPLAY:-}" ]; then
+  (. tools/wine-env.sh && "$ZRT_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1)
+fi
+# Programs started while a Wine session without a display is still running would join it and
+# draw nothing: let that session end before the window is started on the display.
+(. tools/wine-env.sh && "$ZRT_WINESERVER" -w)
 (cd "$bin" && ZRT_WINE_DISPLAY=1 "$repo/tools/wine-run.sh" ZRT7QSWKSHOTS.EXE live "Z:${out//\//\\}" "$printer" \
   "Z:${repo//\//\\}\\testbed\\scenarios\\demo.scn" "Z:${calls//\//\\}" \
   3000=statuswindow_printing 8000=statuswindow_jam 11500=statuswindow_cover_open \
@@ -46,6 +53,6 @@ echo "=== Pictures: $(ls "$out"/statuswindow_*.png | tr '\n' ' ')"
 echo "=== Calls of the status window to the status-monitor library (stand-in's call log)"
 cat "$calls"
 
-# ---------------------------------------------------------------------------------------------
-# === Silent uninstall of the family printer (ZRT7QUN.EXE): to be added here.
-# ---------------------------------------------------------------------------------------------
+
+echo "=== Silent uninstall (ZRT7QUN.EXE /S /A) with its log"
+ZRT_BUILD_DIR=$ZRT_BUILD_DIR tools/demo-uninstall.sh

@@ -9,3 +9,5 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe
 ZRT_WINE=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 ZRT_WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 [ -x "$ZRT_WINESERVER" ] || ZRT_WINESERVER=/usr/lib/wine/wineserver
+# Version of the prefix settings that tools/wine-prefix.sh applies (marker $WINEPREFIX/.zrt-ready).
+ZRT_PREFIX_VERSION=5

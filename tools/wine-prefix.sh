@@ -16,10 +16,9 @@ fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   env -u DISPLAY LC_ALL=$ZRT_WINE_LOCALE "$ZRT_WINE" wineboot -i >/dev/null 2>&1
 fi
-# The settings below carry a version number in the marker file; a prefix set up by an older
-# version of this script gets them again.
-zrt_prefix_version=4
-if [ "$(cat "$WINEPREFIX/.zrt-ready" 2>/dev/null)" != "$zrt_prefix_version" ]; then
+# The settings below carry a version number (ZRT_PREFIX_VERSION) in the marker file; a prefix
+# set up by an older version of this script gets them again.
+if [ "$(cat "$WINEPREFIX/.zrt-ready" 2>/dev/null)" != "$ZRT_PREFIX_VERSION" ]; then
   # Without an X display Wine's X11 driver cannot create top-level windows; the null driver
   # behind it lets windows, messages and timers work headless (nothing is drawn).
   env -u DISPLAY LC_ALL=$ZRT_WINE_LOCALE "$ZRT_WINE" reg add 'HKCU\Software\Wine\Drivers' \
@@ -54,7 +53,15 @@ if [ "$(cat "$WINEPREFIX/.zrt-ready" 2>/dev/null)" != "$zrt_prefix_version" ]; t
   } | iconv -f UTF-8 -t UTF-16 > "$fonts_reg"
   env -u DISPLAY LC_ALL=$ZRT_WINE_LOCALE "$ZRT_WINE" regedit /S 'C:\zrt-fonts.reg' >/dev/null 2>&1
   rm -f "$fonts_reg"
+  # Caption buttons, check marks and menu arrows are glyphs of Wine's "Marlett" font; when Wine
+  # does not find its own font folder they show as "0 1 r". A copy in the prefix's Fonts folder
+  # is always found.
+  for marlett in /usr/share/wine/fonts/marlett.ttf /usr/lib/wine/fonts/marlett.ttf; do
+    if [ -f "$marlett" ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+      cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+    fi
+  done
   "$ZRT_WINESERVER" -w
-  echo "$zrt_prefix_version" > "$WINEPREFIX/.zrt-ready"
+  echo "$ZRT_PREFIX_VERSION" > "$WINEPREFIX/.zrt-ready"
 fi
 echo "wine prefix ready: $WINEPREFIX"

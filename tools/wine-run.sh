@@ -5,7 +5,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
-[ -f "$WINEPREFIX/.zrt-ready" ] || "$here/wine-prefix.sh" ensure >/dev/null
+[ "$(cat "$WINEPREFIX/.zrt-ready" 2>/dev/null)" = "$ZRT_PREFIX_VERSION" ] || "$here/wine-prefix.sh" ensure >/dev/null
 if [ -n "${ZRT_WINE_DISPLAY:-}" ]; then
   if [ -n "${DISPLAY:-}" ]; then
     exec env LC_ALL=$ZRT_WINE_LOCALE "$ZRT_WINE" "$@"

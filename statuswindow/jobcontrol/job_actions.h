@@ -17,6 +17,15 @@ enum class CommandSource {
     Toolbar,  // a toolbar button, forwarded by its holder window
 };
 
+// Whether a WM_COMMAND is a child control's notification rather than a command: it comes from
+// a control window with a code other than a button click (0). Commands come from the menu, the
+// accelerators (no control) or the toolbar buttons (code 0). The detail pane's edit control
+// sends EN_VSCROLL and the like also when its text is replaced, so such notifications must not
+// count as the user touching the window, or the window would never close itself after a job.
+constexpr bool isControlNotification(bool fromControlWindow, std::uint32_t notificationCode) noexcept {
+    return fromControlWindow && notificationCode != 0;
+}
+
 enum class ActionKind {
     JobRequest,          // SmPsw_JobRequest(handle, a = code, b = value)
     RequestStatus,       // SmPsw_GetPrinterStatus(handle, a = flag)

@@ -474,6 +474,7 @@ void MainWindow::onCopyData(WPARAM wParam, const COPYDATASTRUCT* data) {
 }
 
 void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
+    if (jobcontrol::isControlNotification(lParam != 0, HIWORD(wParam))) return;
     core_.onUserInteraction();
     const auto command = static_cast<std::uint32_t>(LOWORD(wParam));
     if (jobcontrol::isJobCommand(command)) {

@@ -21,10 +21,11 @@ struct LiveRun {
     std::wstring scenario;   // path of the .scn file
     std::wstring callLog;    // path of the stand-in's call log
     std::vector<TimedShot> shots;
-    DWORD closeWaitMs = 30000;  // after the last picture, for the window to close itself
+    DWORD closeWaitMs = 10000;  // after the last picture, for the window to close itself
 };
 
-// 0 when every picture was taken and the window closed itself; else a count of failures.
+// 0 when every picture was taken; else the number of pictures missing. A window that has not
+// closed itself in time is closed with WM_PSW_QUIT.
 int runLive(const LiveRun& run);
 
 }  // namespace zrt::tools::shots

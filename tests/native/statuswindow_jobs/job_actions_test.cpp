@@ -76,5 +76,25 @@ TEST(JobCommandActions, GrayedItems) {
     EXPECT_TRUE(grayedItems({ActionKind::RefreshJobCommands}).empty());
 }
 
+TEST(CommandOrNotification, OnlyControlNotificationsAreSetAside) {
+    struct Case {
+        const char* row;
+        bool fromControl;
+        std::uint32_t code;
+        bool notification;
+    };
+    const Case cases[] = {
+        {"menu item", false, 0, false},
+        {"accelerator", false, 1, false},
+        {"toolbar button click", true, 0, false},
+        {"detail pane EN_VSCROLL", true, 0x602, true},
+        {"detail pane EN_SETFOCUS", true, 0x100, true},
+        {"detail pane EN_CHANGE", true, 0x300, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(isControlNotification(c.fromControl, c.code), c.notification) << c.row;
+    }
+}
+
 }  // namespace
 }  // namespace zrt::statuswindow::jobcontrol

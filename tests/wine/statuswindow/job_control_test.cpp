@@ -13,42 +13,24 @@
 #include <string>
 #include <vector>
 
-#include "family_printer.h"
+#include "main_window_fixture.h"
 #include "statuswindow/preferences/preferences_ids.h"
 #include "statuswindow/record/status_record_builder.h"
 #include "statuswindow/shell/main_window.h"
 #include "statuswindow/shell/wide_text.h"
 #include "statuswindow/shell_jobs/command_ui.h"
+#include "tests/support/win32/help_calls.h"
 
 namespace zrt::statuswindow::wine {
 namespace {
 
-using shell::MainWindow;
+using zrt::testing::recordedHelpCalls;
+using zrt::testing::recordHelpCall;
 using shell_jobs::menuItemGrayed;
 
 constexpr char kPrinter[] = "ZRT7Q Jobs KX";
 constexpr wchar_t kPrinterW[] = L"ZRT7Q Jobs KX";
 constexpr int kToolbarId = 51;
-
-// ---- what reaches WinHelpW -------------------------------------------------------------------
-
-struct HelpCall {
-    HWND window;
-    UINT command;
-    ULONG_PTR data;
-    std::vector<DWORD> pairs;
-};
-std::vector<HelpCall> g_help;
-
-BOOL WINAPI recordHelp(HWND window, LPCWSTR, UINT command, ULONG_PTR data) {
-    HelpCall call{window, command, data, {}};
-    if (command == HELP_CONTEXTMENU && data != 0) {
-        const auto* p = reinterpret_cast<const DWORD*>(data);
-        call.pairs.assign(p, p + 4);
-    }
-    g_help.push_back(call);
-    return TRUE;
-}
 
 // ---- the window ------------------------------------------------------------------------------
 
@@ -67,56 +49,21 @@ std::vector<std::uint8_t> record(std::uint32_t printer, std::uint32_t job, std::
         .build();
 }
 
-void deliver(HWND window, const std::vector<std::uint8_t>& data) {
-    COPYDATASTRUCT cds{1, static_cast<DWORD>(data.size()), const_cast<std::uint8_t*>(data.data())};
-    SendMessageW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
-}
-
-class JobControlTest : public ::testing::Test {
+class JobControlTest : public MainWindowFixture {
 protected:
-    static void SetUpTestSuite() {
-        INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
-        printer_ = new FamilyPrinter(kPrinter);
-        MainWindow::registerClasses(GetModuleHandleW(nullptr));
-    }
-    static void TearDownTestSuite() {
-        delete printer_;
-        printer_ = nullptr;
-    }
+    JobControlTest() : MainWindowFixture(L"zrt_jobs_calls.log") {}
+    static void SetUpTestSuite() { setUpSuite(kPrinter); }
 
     void SetUp() override {
-        ASSERT_TRUE(printer_->installed());
-        deleteSettingsKey(kPrinterW);
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        logPath_ = std::wstring(temp) + L"zrt_jobs_calls.log";
-        DeleteFileW(logPath_.c_str());
-        SetEnvironmentVariableW(L"ZRT7QSMK_LOG", logPath_.c_str());
-        g_help.clear();
-    }
-    void TearDown() override {
-        if (window_ && window_->hwnd() != nullptr) SendMessageW(window_->hwnd(), message::kQuit, 0, 0);
-        window_.reset();
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        }
-        SetEnvironmentVariableW(L"ZRT7QSMK_LOG", nullptr);
-        DeleteFileW(logPath_.c_str());
-        deleteSettingsKey(kPrinterW);
+        MainWindowFixture::SetUp();
+        recordedHelpCalls().clear();
     }
 
     // The window for the printer; portText "\\server\share" makes it a printer shared on a server.
     HWND open(const char16_t* portText = u"FILE:") {
-        std::optional<shell::BoundLibraries> libs = shell::bindLibraries();
-        EXPECT_TRUE(libs.has_value());
-        if (!libs) return nullptr;
-        shell::StartParameters start{shell::fromWide(kPrinterW), portText, 1, false, nullptr, nullptr};
-        window_ = MainWindow::create(GetModuleHandleW(nullptr), std::move(*libs), std::move(start));
-        if (!window_) return nullptr;
-        EXPECT_TRUE(window_->openMonitor());
-        window_->setHelpRunner(shell_jobs::HelpRunner(window_->help().helpFile(), recordHelp));
-        return window_->hwnd();
+        const HWND window = openWindow(shell::StartParameters{shell::fromWide(kPrinterW), portText, 1, false, nullptr, nullptr});
+        if (window != nullptr) window_->setHelpRunner(shell_jobs::HelpRunner(window_->help().helpFile(), recordHelpCall));
+        return window;
     }
 
     HWND toolbar(Pane holder) const { return GetDlgItem(window_->child(holder), kToolbarId); }
@@ -136,17 +83,6 @@ protected:
     }
     void menuCommand(UINT command) const { SendMessageW(window_->hwnd(), WM_COMMAND, command, 0); }
 
-    std::string log() const {
-        const HANDLE file = CreateFileW(logPath_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return {};
-        std::string out;
-        char buffer[4096];
-        DWORD got = 0;
-        while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) out.append(buffer, got);
-        CloseHandle(file);
-        return out;
-    }
     // Call-log lines of one entry point written since `mark` (a length of the log).
     std::vector<std::string> calls(const char* entry, std::size_t mark = 0) const {
         std::vector<std::string> lines;
@@ -156,13 +92,7 @@ protected:
         return lines;
     }
     std::size_t mark() const { return log().size(); }
-
-    static FamilyPrinter* printer_;
-    std::unique_ptr<MainWindow> window_;
-    std::wstring logPath_;
 };
-
-FamilyPrinter* JobControlTest::printer_ = nullptr;
 
 bool has(const std::vector<std::string>& lines, const std::string& part) {
     for (const std::string& l : lines)
@@ -181,7 +111,7 @@ std::string joined(const std::vector<std::string>& lines) {
 TEST_F(JobControlTest, MenuAndToolbarCommandsReachTheStatusMonitor) {
     const HWND w = open();
     ASSERT_NE(w, nullptr);
-    deliver(w, record(0, 0x8));
+    deliver(w, 1, record(0, 0x8));
     const DWORD session = window_->sessionId();
     struct Row {
         const char* row;
@@ -237,14 +167,14 @@ TEST_F(JobControlTest, ToolbarHoldersAnswerTooltipRequests) {
 TEST_F(JobControlTest, ResumeVariants) {
     const HWND w = open();
     ASSERT_NE(w, nullptr);
-    deliver(w, record(0x40008, 0x8));  // the printer waits: cassette size to register again
+    deliver(w, 1, record(0x40008, 0x8));  // the printer waits: cassette size to register again
     std::size_t before = mark();
     menuCommand(101);
     EXPECT_TRUE(has(calls("SmPsw_JobRequest", before), "request=2053 value=0")) << log();
     EXPECT_TRUE(menuItemGrayed(GetMenu(w), 104));
     EXPECT_TRUE(menuItemGrayed(GetMenu(w), 134));
 
-    deliver(w, record(0x10000, 0x8));  // paper out during a job: display 409
+    deliver(w, 1, record(0x10000, 0x8));  // paper out during a job: display 409
     EXPECT_EQ(window_->core().state().display.id, 409u);
     before = mark();
     SendMessageW(window_->child(Pane::JobToolbarHolder), WM_COMMAND, 101,
@@ -257,14 +187,14 @@ TEST_F(JobControlTest, ResumeVariants) {
 TEST_F(JobControlTest, CleaningWithoutItsFileOnlyGraysTheItems) {
     const HWND w = open();
     ASSERT_NE(w, nullptr);
-    deliver(w, record(0, 0));
+    deliver(w, 1, record(0, 0));
     const HMENU menu = GetMenu(w);
     ASSERT_FALSE(menuItemGrayed(menu, 104)) << "idle local printer: Cleaning available";
     const std::size_t before = mark();
     menuCommand(104);
     for (UINT id : {104u, 134u, 135u}) EXPECT_TRUE(menuItemGrayed(menu, id)) << id;
     EXPECT_EQ(log().substr(before).find("SmPsw_"), std::string::npos) << "no request to the status monitor";
-    deliver(w, record(0, 0, 8));
+    deliver(w, 1, record(0, 0, 8));
     EXPECT_FALSE(menuItemGrayed(menu, 104)) << "the next delivery re-evaluates";
 }
 
@@ -290,7 +220,7 @@ TEST_F(JobControlTest, StatesAfterNamedDeliveries) {
         {"idle", 0, 0, false, false, false, 0, down, 0, true, true, true, on},
     };
     for (const Row& r : rows) {
-        deliver(w, record(r.printer, r.job));
+        deliver(w, 1, record(r.printer, r.job));
         EXPECT_EQ(!menuItemGrayed(menu, 100), r.pause) << r.row << ": Pause";
         EXPECT_EQ(!menuItemGrayed(menu, 101), r.resume) << r.row << ": Resume";
         EXPECT_EQ(!menuItemGrayed(menu, 103), r.cancel) << r.row << ": Cancel";
@@ -307,7 +237,7 @@ TEST_F(JobControlTest, StatesAfterNamedDeliveries) {
 TEST_F(JobControlTest, AnotherUsersJobOnASharedPrinterGraysTheJobCommands) {
     const HWND w = open(u"\\\\SERVER\\KX");
     ASSERT_NE(w, nullptr);
-    deliver(w, record(0x1, 0x8));  // paused: the display would enable Resume and Cancel
+    deliver(w, 1, record(0x1, 0x8));  // paused: the display would enable Resume and Cancel
     for (UINT id : {100u, 101u, 103u}) {
         EXPECT_TRUE(menuItemGrayed(GetMenu(w), id)) << id;
         EXPECT_EQ(buttonState(Pane::JobToolbarHolder, id), 0u) << id;
@@ -328,12 +258,12 @@ TEST_F(JobControlTest, JobListShowsTheJobWhilePrinting) {
         SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
         return std::wstring(buffer);
     };
-    deliver(w, record(0, 0x8));
+    deliver(w, 1, record(0, 0x8));
     SendMessageW(list, WM_PAINT, 0, 0);
     EXPECT_EQ(cell(0), L"見積書.doc");
     EXPECT_EQ(cell(1), L"someone-else");
     EXPECT_EQ(cell(2), L"OTHER-PC");
-    deliver(w, record(0x10000, 0x8));
+    deliver(w, 1, record(0x10000, 0x8));
     SendMessageW(list, WM_PAINT, 0, 0);
     EXPECT_EQ(cell(0), L"") << "emptied while paper is out";
 }
@@ -407,6 +337,7 @@ TEST_F(JobControlTest, HelpCallsOfTheMainWindow) {
     const HWND w = open();
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(window_->help().helpFile().has_value());
+    const std::vector<zrt::testing::HelpCallRecord>& help = recordedHelpCalls();
     wchar_t directory[MAX_PATH] = {};
     DWORD needed = 0;
     GetPrinterDriverDirectoryW(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(directory), sizeof(directory), &needed);
@@ -424,18 +355,18 @@ TEST_F(JobControlTest, HelpCallsOfTheMainWindow) {
     info.iCtrlId = 508;
     info.hItemHandle = window_->child(Pane::JobList);
     SendMessageW(w, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-    ASSERT_EQ(g_help.size(), 4u);
-    EXPECT_EQ(g_help[0].command, static_cast<UINT>(HELP_FINDER));
-    EXPECT_EQ(g_help[1].command, static_cast<UINT>(HELP_CONTEXTMENU));
-    EXPECT_EQ(g_help[1].pairs, (std::vector<DWORD>{511, 3075, 0, 0})) << "right part of the info toolbar";
-    EXPECT_EQ(g_help[2].pairs, (std::vector<DWORD>{512, 3040, 0, 0})) << "icon pane";
-    EXPECT_EQ(g_help[3].command, static_cast<UINT>(HELP_CONTEXTPOPUP));
-    EXPECT_EQ(g_help[3].data, 3130u);
-    EXPECT_EQ(g_help[3].window, window_->child(Pane::JobList));
+    ASSERT_EQ(help.size(), 4u);
+    EXPECT_EQ(help[0].command, static_cast<UINT>(HELP_FINDER));
+    EXPECT_EQ(help[1].command, static_cast<UINT>(HELP_CONTEXTMENU));
+    EXPECT_EQ(help[1].pairs, (std::vector<DWORD>{511, 3075, 0, 0})) << "right part of the info toolbar";
+    EXPECT_EQ(help[2].pairs, (std::vector<DWORD>{512, 3040, 0, 0})) << "icon pane";
+    EXPECT_EQ(help[3].command, static_cast<UINT>(HELP_CONTEXTPOPUP));
+    EXPECT_EQ(help[3].data, 3130u);
+    EXPECT_EQ(help[3].window, window_->child(Pane::JobList));
 
     SendMessageW(w, message::kQuit, 0, 0);
-    ASSERT_FALSE(g_help.empty());
-    EXPECT_EQ(g_help.back().command, static_cast<UINT>(HELP_QUIT)) << "when the window is destroyed";
+    ASSERT_FALSE(help.empty());
+    EXPECT_EQ(help.back().command, static_cast<UINT>(HELP_QUIT)) << "when the window is destroyed";
 }
 
 TEST_F(JobControlTest, MenuHelpInTheStatusBar) {

@@ -5,11 +5,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 
-#include "family_printer.h"
+#include "main_window_fixture.h"
 #include "statuswindow/core/command_line.h"
 #include "statuswindow/core/texts.h"
 #include "statuswindow/record/status_record_builder.h"
@@ -25,8 +23,6 @@
 namespace zrt::statuswindow::wine {
 namespace {
 
-using shell::BoundLibraries;
-using shell::MainWindow;
 using shell::StartParameters;
 using shell::toWide;
 
@@ -50,11 +46,6 @@ std::wstring presentationString(UINT id) {
 }
 
 std::wstring ownString(UINT id) { return toWide(shell::loadModuleString(GetModuleHandleW(nullptr), id).value_or(Text())); }
-
-void deliver(HWND window, std::uint32_t kind, const std::vector<std::uint8_t>& data) {
-    COPYDATASTRUCT cds{kind, static_cast<DWORD>(data.size()), const_cast<std::uint8_t*>(data.data())};
-    SendMessageW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
-}
 
 std::vector<std::uint8_t> job(std::uint32_t printer, std::uint32_t jobStatus) {
     return status::StatusRecordBuilder()
@@ -80,65 +71,15 @@ std::string utf8(const std::wstring& w) {
     return s;
 }
 
-class StatusWindowTest : public ::testing::Test {
+class StatusWindowTest : public MainWindowFixture {
 protected:
-    static void SetUpTestSuite() {
-        INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
-        printer_ = new FamilyPrinter(kPrinter);
-        MainWindow::registerClasses(GetModuleHandleW(nullptr));
-    }
-    static void TearDownTestSuite() {
-        delete printer_;
-        printer_ = nullptr;
-    }
-
-    void SetUp() override {
-        ASSERT_TRUE(printer_->installed()) << "AddPrinterA failed: " << GetLastError();
-        deleteSettingsKey(kPrinterW);
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        logPath_ = std::wstring(temp) + L"zrt_swk_calls.log";
-        DeleteFileW(logPath_.c_str());
-        SetEnvironmentVariableW(L"ZRT7QSMK_LOG", logPath_.c_str());
-    }
-    void TearDown() override {
-        // Closed the way the status-monitor library closes it, so that the session ends first.
-        if (window_ && window_->hwnd() != nullptr) SendMessageW(window_->hwnd(), message::kQuit, 0, 0);
-        window_.reset();
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        }
-        SetEnvironmentVariableW(L"ZRT7QSMK_LOG", nullptr);
-        DeleteFileW(logPath_.c_str());
-        deleteSettingsKey(kPrinterW);
-    }
+    StatusWindowTest() : MainWindowFixture(L"zrt_swk_calls.log") {}
+    static void SetUpTestSuite() { setUpSuite(kPrinter); }
 
     HWND open(std::uint32_t launchMode = 0, shell::InstanceMutex* mutex = nullptr) {
-        std::optional<BoundLibraries> libs = shell::bindLibraries();
-        EXPECT_TRUE(libs.has_value()) << "ZRT7QPMU.DLL and ZRT7QSMK.DLL beside the test";
-        if (!libs) return nullptr;
-        StartParameters start{shell::fromWide(kPrinterW), u"FILE:", launchMode, true, nullptr, mutex};
-        window_ = MainWindow::create(GetModuleHandleW(nullptr), std::move(*libs), std::move(start));
-        EXPECT_TRUE(window_ != nullptr);
-        if (!window_) return nullptr;
-        EXPECT_TRUE(window_->openMonitor());
-        return window_->hwnd();
+        return openWindow(StartParameters{shell::fromWide(kPrinterW), u"FILE:", launchMode, true, nullptr, mutex});
     }
-
-    std::string log() const {
-        std::ifstream in(utf8(logPath_).c_str(), std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-
-    static FamilyPrinter* printer_;
-    std::unique_ptr<MainWindow> window_;
-    std::wstring logPath_;
 };
-
-FamilyPrinter* StatusWindowTest::printer_ = nullptr;
 
 TEST_F(StatusWindowTest, SpoolerFactsOfTheFamilyPrinter) {
     const shell::PrinterHandle handle = shell::openPrinter(shell::fromWide(kPrinterW));

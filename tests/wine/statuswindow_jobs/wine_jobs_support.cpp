@@ -2,9 +2,6 @@
 
 #include <winspool.h>
 
-#include <fstream>
-#include <iterator>
-
 namespace zrt::statuswindow::wine {
 
 namespace {
@@ -88,46 +85,6 @@ bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
         Sleep(10);
     }
     return true;
-}
-
-bool writeFile(const std::wstring& path, const std::string& bytes) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && written == bytes.size();
-}
-
-std::string readFile(const std::wstring& path) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string out;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) out.append(buffer, got);
-    CloseHandle(file);
-    return out;
-}
-
-std::vector<HelpCallRecord>& recordedHelpCalls() {
-    static std::vector<HelpCallRecord> calls;
-    return calls;
-}
-
-BOOL WINAPI recordHelpCall(HWND window, LPCWSTR file, UINT command, ULONG_PTR data) {
-    HelpCallRecord r{window, file != nullptr ? file : L"", command, data, {}};
-    if (command == HELP_CONTEXTMENU && data != 0) {
-        const auto* pairs = reinterpret_cast<const DWORD*>(data);
-        for (std::size_t i = 0; i < 64; i += 2) {
-            r.pairs.push_back(pairs[i]);
-            r.pairs.push_back(pairs[i + 1]);
-            if (pairs[i] == 0 && pairs[i + 1] == 0) break;
-        }
-    }
-    recordedHelpCalls().push_back(std::move(r));
-    return TRUE;
 }
 
 std::string utf8(const std::wstring& text) {

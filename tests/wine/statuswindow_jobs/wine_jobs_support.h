@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/win32/help_calls.h"
+#include "tests/support/win32/test_files.h"
+
 namespace zrt::statuswindow::wine {
 
 // A printer with a throwaway driver whose port is a file path (Wine's spooler copies a
@@ -47,19 +50,12 @@ private:
 // Handles messages of this thread until done() or the deadline; returns done().
 bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
-bool writeFile(const std::wstring& path, const std::string& bytes);
-std::string readFile(const std::wstring& path);
-
-// One call that reached the help engine.
-struct HelpCallRecord {
-    HWND window;
-    std::wstring file;
-    UINT command;
-    ULONG_PTR data;
-    std::vector<DWORD> pairs;  // HELP_CONTEXTMENU: the list up to its {0, 0} end
-};
-std::vector<HelpCallRecord>& recordedHelpCalls();
-BOOL WINAPI recordHelpCall(HWND window, LPCWSTR file, UINT command, ULONG_PTR data);
+// Files and the recorder of help calls shared with the other Wine tests.
+using zrt::testing::HelpCallRecord;
+using zrt::testing::readFile;
+using zrt::testing::recordedHelpCalls;
+using zrt::testing::recordHelpCall;
+using zrt::testing::writeFile;
 
 std::string utf8(const std::wstring& text);
 

@@ -8,10 +8,15 @@
 #include <vector>
 
 #include "tests/support/rc_strings.h"
+#include "tests/support/win32/child_process.h"
+#include "tests/support/win32/test_files.h"
 
 namespace {
 
-constexpr DWORD kTimeoutMs = 20000;
+using zrt::testing::ChildProcess;
+using zrt::testing::programFolder;
+using zrt::testing::readFile;
+using zrt::testing::writeFile;
 
 const char* const kValidIni =
     "[Profiles]\r\nPDL_NAME=ZRT7Q Color\r\nUninstallLevel=1\r\n"
@@ -40,104 +45,6 @@ std::string crlf(std::string text) {
     return text;
 }
 
-std::string programFolder() {
-    char path[MAX_PATH + 1] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string self = path;
-    return self.substr(0, self.rfind('\\') + 1);
-}
-
-void writeFile(const std::string& path, const std::string& content) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
-std::string readFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return {};
-    }
-    std::string content(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &read, nullptr);
-    CloseHandle(file);
-    content.resize(read);
-    return content;
-}
-
-// A running ZRT7QUN.EXE.
-class Process {
-public:
-    Process(const std::string& exe, const std::string& arguments) {
-        std::string commandLine = "\"" + exe + "\" " + arguments;
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        started_ = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                  nullptr, nullptr, &startup, &info_) != FALSE;
-    }
-    ~Process() {
-        if (started_) {
-            if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(info_.hProcess, 99);
-            }
-            CloseHandle(info_.hThread);
-            CloseHandle(info_.hProcess);
-        }
-    }
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
-
-    bool started() const { return started_; }
-    // The exit code, or -1 when the program did not end in time.
-    int wait() {
-        if (!started_ || WaitForSingleObject(info_.hProcess, kTimeoutMs) != WAIT_OBJECT_0) {
-            return -1;
-        }
-        DWORD code = 0;
-        GetExitCodeProcess(info_.hProcess, &code);
-        return static_cast<int>(code);
-    }
-    // The first top-level dialog window of the process, waiting for it to appear.
-    HWND waitForDialog() {
-        for (DWORD waited = 0; waited < kTimeoutMs; waited += 50) {
-            DialogSearch search{info_.dwProcessId, nullptr};
-            EnumWindows(&Process::matchDialog, reinterpret_cast<LPARAM>(&search));
-            if (search.found != nullptr) {
-                return search.found;
-            }
-            Sleep(50);
-        }
-        return nullptr;
-    }
-
-private:
-    struct DialogSearch {
-        DWORD process;
-        HWND found;
-    };
-    static BOOL CALLBACK matchDialog(HWND window, LPARAM data) {
-        auto* search = reinterpret_cast<DialogSearch*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        char className[64] = {};
-        GetClassNameA(window, className, sizeof className);
-        if (owner == search->process && std::string(className) == "#32770" &&
-            IsWindowVisible(window)) {
-            search->found = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
-
-    PROCESS_INFORMATION info_{};
-    bool started_ = false;
-};
-
 class UninstallerEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -151,19 +58,9 @@ protected:
         ASSERT_TRUE(CopyFileA((programFolder() + "ZRT7QUN.EXE").c_str(), exe.c_str(), FALSE))
             << "ZRT7QUN.EXE must be built beside the test";
     }
-    void TearDown() override {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                DeleteFileA((folder + found.cFileName).c_str());
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(folder.c_str());
-    }
+    void TearDown() override { zrt::testing::removeFolder(folder); }
     int run(const std::string& arguments) {
-        Process process(exe, arguments);
+        ChildProcess process(exe, arguments);
         EXPECT_TRUE(process.started());
         return process.wait();
     }
@@ -214,7 +111,7 @@ protected:
 };
 
 TEST_F(UninstallerEndToEnd, SilentSwitchErrorsExitWith1AndAreLogged) {
-    writeFile(folder + "ZRT7QUN.INI", kValidIni);
+    ASSERT_TRUE(writeFile(folder + "ZRT7QUN.INI", kValidIni));
     struct Row {
         const char* switches;
         unsigned message;
@@ -230,7 +127,7 @@ TEST_F(UninstallerEndToEnd, SilentSwitchErrorsExitWith1AndAreLogged) {
 }
 
 TEST_F(UninstallerEndToEnd, SilentRunWithNothingToRemoveLogsMessage55) {
-    writeFile(folder + "ZRT7QUN.INI", kValidIni);
+    ASSERT_TRUE(writeFile(folder + "ZRT7QUN.INI", kValidIni));
     const std::string arguments = "/S /A /E /L " + folder + "run.log";
     EXPECT_EQ(run(arguments), 0);
     EXPECT_EQ(logLines(folder + "run.log"), silentLog(upper(arguments), {text932(55)}));
@@ -238,7 +135,7 @@ TEST_F(UninstallerEndToEnd, SilentRunWithNothingToRemoveLogsMessage55) {
 }
 
 TEST_F(UninstallerEndToEnd, LowerCaseLogPathIsCreatedInUpperCase) {
-    writeFile(folder + "ZRT7QUN.INI", kValidIni);
+    ASSERT_TRUE(writeFile(folder + "ZRT7QUN.INI", kValidIni));
     EXPECT_EQ(run("/S /C /L " + folder + "lower.log"), 0);
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "*.log").c_str(), &found);
@@ -258,10 +155,10 @@ TEST_F(UninstallerEndToEnd, MissingIniGivesMessage30) {
 }
 
 TEST_F(UninstallerEndToEnd, MessageDebugDumpExitsWith0) {
-    writeFile(folder + "ZRT7QUN.INI", std::string(kValidIni) + "");
+    ASSERT_TRUE(writeFile(folder + "ZRT7QUN.INI", std::string(kValidIni) + ""));
     std::string ini = kValidIni;
     ini.insert(ini.find("PDL_NAME"), "MessageDebugUI=1\r\n");
-    writeFile(folder + "ZRT7QUN.INI", ini);
+    ASSERT_TRUE(writeFile(folder + "ZRT7QUN.INI", ini));
     const std::string arguments = "/S /A /L " + folder + "dump.log";
     EXPECT_EQ(run(arguments), 0);
     const auto lines = logLines(folder + "dump.log");
@@ -279,7 +176,7 @@ TEST_F(UninstallerEndToEnd, MessageDebugDumpExitsWith0) {
 }
 
 TEST_F(UninstallerEndToEnd, SecondInstanceExitsWith1) {
-    writeFile(folder + "ZRT7QUN.INI", kValidIni);
+    ASSERT_TRUE(writeFile(folder + "ZRT7QUN.INI", kValidIni));
     HANDLE mutex = CreateMutexA(nullptr, FALSE, "h_PrinterDriverUnInstaller_PrevInstance");
     ASSERT_NE(mutex, nullptr);
     EXPECT_EQ(run("/S /A /L " + folder + "second.log"), 1);
@@ -288,8 +185,8 @@ TEST_F(UninstallerEndToEnd, SecondInstanceExitsWith1) {
 }
 
 TEST_F(UninstallerEndToEnd, AllWithoutSilentShowsMessage50InABox) {
-    writeFile(folder + "ZRT7QUN.INI", kValidIni);
-    Process process(exe, "/a");
+    ASSERT_TRUE(writeFile(folder + "ZRT7QUN.INI", kValidIni));
+    ChildProcess process(exe, "/a");
     ASSERT_TRUE(process.started());
     HWND box = process.waitForDialog();
     ASSERT_NE(box, nullptr) << "no message box appeared";
@@ -306,8 +203,8 @@ TEST_F(UninstallerEndToEnd, AllWithoutSilentShowsMessage50InABox) {
 }
 
 TEST_F(UninstallerEndToEnd, InteractiveRunShowsThePrinterListUntilClosed) {
-    writeFile(folder + "ZRT7QUN.INI", kValidIni);
-    Process process(exe, "");
+    ASSERT_TRUE(writeFile(folder + "ZRT7QUN.INI", kValidIni));
+    ChildProcess process(exe, "");
     ASSERT_TRUE(process.started());
     HWND dialog = process.waitForDialog();
     ASSERT_NE(dialog, nullptr) << "the printer list did not appear";
@@ -328,9 +225,9 @@ TEST_F(UninstallerEndToEnd, InteractiveRunShowsThePrinterListUntilClosed) {
 }
 
 TEST_F(UninstallerEndToEnd, UnwritableLogShowsMessage52EvenWhenSilent) {
-    writeFile(folder + "ZRT7QUN.INI", kValidIni);
+    ASSERT_TRUE(writeFile(folder + "ZRT7QUN.INI", kValidIni));
     const std::string arguments = "/S /A /L " + folder + "NONE\\X.LOG";
-    Process process(exe, arguments);
+    ChildProcess process(exe, arguments);
     ASSERT_TRUE(process.started());
     HWND box = process.waitForDialog();
     ASSERT_NE(box, nullptr) << "no message box appeared";

@@ -2,8 +2,6 @@
 
 #include <winspool.h>
 
-#include <fstream>
-
 namespace zrt::un::wine {
 namespace {
 
@@ -15,13 +13,6 @@ const char* const kIni =
     "[PDL]\r\nPDL=PCL\r\n"
     "[Registrys]\r\nKEY_PRINTER=P\r\nKEY_PRINTER2=P2\r\nKEY_BEFORE=B\r\nKEY_BEFORE2=B2\r\n"
     "KEY_BEFORE3=B3\r\nKEY_PDRVCAP=C\r\nKEY_PDRVCAP2=C2\r\n";
-
-void makeFolders(const std::string& path) {
-    for (std::size_t at = path.find('\\', 3); at != std::string::npos;
-         at = path.find('\\', at + 1)) {
-        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
-    }
-}
 
 void installDriver(const char* name) {
     const std::string file = std::string(kFolder) + "ZRTUIDRV.DLL";
@@ -71,12 +62,6 @@ void deletePrinter(const char* name) {
 }
 
 }  // namespace
-
-void writeFile(const std::string& path, const std::string& content) {
-    makeFolders(path);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
-}
 
 std::wstring scriptTextW(unsigned id) {
     static const zrt::testing::RcStrings strings = [] {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/support/rc_strings.h"
+#include "tests/support/win32/test_files.h"
 #include "uninstaller/frame/message_catalog.h"
 #include "uninstaller/frame/product_file_names.h"
 #include "uninstaller/frame/uninstall_config.h"
@@ -54,8 +55,8 @@ public:
     void restart(const std::vector<std::string>&) override {}
 };
 
-// Writes a file as given (creating its folder).
-void writeFile(const std::string& path, const std::string& content);
+// Writes a file as given (creating its folders).
+using zrt::testing::writeFile;
 // The text of a string resource of the script, in code page 932.
 std::string scriptText(unsigned id);
 std::wstring scriptTextW(unsigned id);

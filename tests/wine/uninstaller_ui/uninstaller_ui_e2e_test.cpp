@@ -7,12 +7,16 @@
 
 #include <cstdlib>
 
+#include "tests/support/win32/child_process.h"
+#include "tests/support/win32/test_files.h"
 #include "uninstaller/ui/printer_list/list_ids.h"
 
 namespace zrt::un::wine {
 namespace {
 
-constexpr DWORD kTimeoutMs = 20000;
+using zrt::testing::ChildProcess;
+using zrt::testing::programFolder;
+using zrt::testing::readFile;
 
 const char* const kExeIni =
     "[Profiles]\r\nPDL_NAME=ZRT7Q Color\r\nUninstallLevel=2\r\n"
@@ -21,90 +25,6 @@ const char* const kExeIni =
     "[PDL]\r\nPDL=PCL\r\n"
     "[Registrys]\r\nKEY_PRINTER=Printer\r\nKEY_PRINTER2=Printer2\r\nKEY_BEFORE=Before\r\n"
     "KEY_BEFORE2=Before2\r\nKEY_BEFORE3=Before3\r\nKEY_PDRVCAP=Caps\r\nKEY_PDRVCAP2=Caps2\r\n";
-
-std::string selfFolder() {
-    char path[MAX_PATH + 1] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string self = path;
-    return self.substr(0, self.rfind('\\') + 1);
-}
-
-std::string readFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return {};
-    }
-    std::string content(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &read, nullptr);
-    CloseHandle(file);
-    content.resize(read);
-    return content;
-}
-
-class Program {
-public:
-    Program(const std::string& exe, const std::string& arguments) {
-        std::string commandLine = "\"" + exe + "\" " + arguments;
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        started_ = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                  nullptr, nullptr, &startup, &info_) != FALSE;
-    }
-    ~Program() {
-        if (started_) {
-            if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(info_.hProcess, 99);
-            }
-            CloseHandle(info_.hThread);
-            CloseHandle(info_.hProcess);
-        }
-    }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-
-    int wait() {
-        if (!started_ || WaitForSingleObject(info_.hProcess, kTimeoutMs) != WAIT_OBJECT_0) {
-            return -1;
-        }
-        DWORD code = 0;
-        GetExitCodeProcess(info_.hProcess, &code);
-        return static_cast<int>(code);
-    }
-    HWND waitForDialog() {
-        for (DWORD waited = 0; waited < kTimeoutMs; waited += 50) {
-            Search search{info_.dwProcessId, nullptr};
-            EnumWindows(&Program::match, reinterpret_cast<LPARAM>(&search));
-            if (search.found != nullptr) {
-                return search.found;
-            }
-            Sleep(50);
-        }
-        return nullptr;
-    }
-
-private:
-    struct Search {
-        DWORD process;
-        HWND found;
-    };
-    static BOOL CALLBACK match(HWND window, LPARAM data) {
-        auto* search = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        char name[64] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (owner == search->process && std::string(name) == "#32770" && IsWindowVisible(window)) {
-            search->found = window;
-            return FALSE;
-        }
-        return TRUE;
-    }
-
-    PROCESS_INFORMATION info_{};
-    bool started_ = false;
-};
 
 class UninstallerUiEndToEnd : public UiWineTest {
 protected:
@@ -115,23 +35,18 @@ protected:
         folder = std::string(temp) + "zrtunui" + std::to_string(GetCurrentProcessId()) + "\\";
         CreateDirectoryA(folder.c_str(), nullptr);
         exe = folder + "ZRT7QUN.EXE";
-        ASSERT_TRUE(CopyFileA((selfFolder() + "ZRT7QUN.EXE").c_str(), exe.c_str(), FALSE))
+        ASSERT_TRUE(CopyFileA((programFolder() + "ZRT7QUN.EXE").c_str(), exe.c_str(), FALSE))
             << "ZRT7QUN.EXE must be built beside the test";
         writeFile(folder + "ZRT7QUN.INI", kExeIni);
         writeFile(folder + "SEL.INI", "[Delete Driver Name]\r\n1=vemar zrt7q color\r\n");
         writeFile(folder + "NONE.INI", "[Delete Driver Name]\r\n1=No Such Driver\r\n");
     }
-    void TearDown() override {
-        for (const char* name : {"ZRT7QUN.EXE", "ZRT7QUN.INI", "SEL.INI", "NONE.INI", "UN.LOG"}) {
-            DeleteFileA((folder + name).c_str());
-        }
-        RemoveDirectoryA(folder.c_str());
-    }
+    void TearDown() override { zrt::testing::removeFolder(folder); }
     std::string folder, exe;
 };
 
 TEST_F(UninstallerUiEndToEnd, InteractiveListShowsTheFamilyAndExits) {
-    Program program(exe, "");
+    ChildProcess program(exe, "");
     const HWND dialog = program.waitForDialog();
     ASSERT_NE(dialog, nullptr) << "the printer list did not appear";
     Sleep(500);
@@ -156,7 +71,7 @@ TEST_F(UninstallerUiEndToEnd, SilentSelectionByDriverName) {
     } cases[] = {{"SEL.INI", false}, {"NONE.INI", true}};
     for (const auto& c : cases) {
         const std::string log = folder + "UN.LOG";
-        Program program(exe, "/S /D \"" + folder + c.selection + "\" /E /L " + log);
+        ChildProcess program(exe, "/S /D \"" + folder + c.selection + "\" /E /L " + log);
         EXPECT_EQ(program.wait(), 0) << "row " << c.selection;
         const std::string content = readFile(log);
         EXPECT_EQ(content.find(scriptText(55)) != std::string::npos, c.nothingFound)
