@@ -10,7 +10,9 @@ repo=$PWD
 if [ -z "${ZRT_BUILD_DIR:-}" ]; then
   tools/setup.sh
   cmake --preset win64 >/dev/null
-  cmake --build --preset win64 -j "$(nproc)"
+  # The programs the demo runs, and the libraries they load.
+  cmake --build --preset win64 -j "$(nproc)" --target zrt_presentation_dll zrt_presentation_demo \
+    zrt_statuswindow_exe ZRT7QSMK zrt_install_printer zrt_statuswindow_shots ZRT7QUN
   ZRT_BUILD_DIR=$repo/build/win64
 fi
 bin=$ZRT_BUILD_DIR/bin
