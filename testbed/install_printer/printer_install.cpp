@@ -42,7 +42,9 @@ std::wstring dummyDriverFile(const wchar_t* name) {
     return path;
 }
 
-DWORD addDriver(const std::wstring& driverName) {
+}  // namespace
+
+DWORD installDriver(const std::wstring& driverName) {
     std::wstring name = driverName;
     std::wstring driverPath = dummyDriverFile(L"ZRTKX.DLL");
     std::wstring dataPath = dummyDriverFile(L"ZRTKX.GPD");
@@ -64,17 +66,22 @@ std::wstring settingsKey(const std::wstring& printerName) {
     return key;
 }
 
-}  // namespace
+void deleteSettingsKey(const std::wstring& printerName) {
+    const std::wstring key = settingsKey(printerName);
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, (key + L"\\PSW").c_str());
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, key.c_str());
+}
 
 bool printerExists(const std::wstring& name) { return static_cast<bool>(PrinterHandle(name, PRINTER_ACCESS_USE)); }
 
 DWORD installPrinter(const PrinterSpec& spec) {
     if (spec.name.empty()) return ERROR_INVALID_PARAMETER;
     if (printerExists(spec.name)) return ERROR_SUCCESS;
-    if (const DWORD error = addDriver(spec.driver); error != ERROR_SUCCESS) return error;
+    if (const DWORD error = installDriver(spec.driver); error != ERROR_SUCCESS) return error;
     std::wstring name = spec.name;
     std::wstring driver = spec.driver;
     std::wstring port = spec.port;
+    std::wstring share = spec.shareName;
     wchar_t processor[] = L"WinPrint";
     wchar_t datatype[] = L"RAW";
     PRINTER_INFO_2W info{};
@@ -83,6 +90,10 @@ DWORD installPrinter(const PrinterSpec& spec) {
     info.pDriverName = driver.data();
     info.pPrintProcessor = processor;
     info.pDatatype = datatype;
+    if (!share.empty()) {
+        info.pShareName = share.data();
+        info.Attributes = PRINTER_ATTRIBUTE_SHARED;
+    }
     const HANDLE printer = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE*>(&info));
     if (printer == nullptr) return GetLastError();
     ClosePrinter(printer);
@@ -94,10 +105,16 @@ DWORD removePrinter(const std::wstring& name) {
     if (const PrinterHandle printer(name, PRINTER_ALL_ACCESS); printer) {
         if (!DeletePrinter(printer.get())) result = GetLastError();
     }
-    const std::wstring key = settingsKey(name);
-    RegDeleteKeyW(HKEY_LOCAL_MACHINE, (key + L"\\PSW").c_str());
-    RegDeleteKeyW(HKEY_LOCAL_MACHINE, key.c_str());
+    deleteSettingsKey(name);
     return result;
+}
+
+DWORD removeDriver(const std::wstring& driverName) {
+    std::wstring name = driverName;
+    if (DeletePrinterDriverW(nullptr, nullptr, name.data())) return ERROR_SUCCESS;
+    const DWORD error = GetLastError();
+    // Windows names an unknown driver; Wine finds no key of that driver.
+    return error == ERROR_UNKNOWN_PRINTER_DRIVER || error == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : error;
 }
 
 }  // namespace zrt::testbed

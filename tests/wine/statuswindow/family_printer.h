@@ -1,11 +1,13 @@
-// A printer of the family in the Wine prefix: the driver "Vemar KIRSTAL KX-5180" (dummy driver
-// files) and a printer on port "FILE:" with the print processor "WinPrint". Removed again, with
-// its settings key, when the object goes.
+// A printer of the family in the Wine prefix, installed through the test bed's printer installer:
+// the driver "Vemar KIRSTAL KX-5180" (dummy driver files) and a printer on port "FILE:" with the
+// print processor "WinPrint". Removed again, with its settings key, when the object goes.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+
+#include "testbed/install_printer/printer_install.h"
 
 namespace zrt::statuswindow::wine {
 
@@ -30,7 +32,7 @@ private:
 };
 
 // The per-printer settings key of a printer, deleted with its values.
-void deleteSettingsKey(const std::wstring& printerName);
+using testbed::deleteSettingsKey;
 // A REG_DWORD of the settings key, or fallback.
 DWORD settingValue(const std::wstring& printerName, const wchar_t* value, DWORD fallback);
 bool setSettingValue(const std::wstring& printerName, const wchar_t* value, DWORD data);

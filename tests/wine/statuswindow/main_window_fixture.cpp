@@ -24,7 +24,7 @@ void MainWindowFixture::TearDownTestSuite() {
 }
 
 void MainWindowFixture::SetUp() {
-    ASSERT_TRUE(printer_->installed()) << "AddPrinterA failed: " << GetLastError();
+    ASSERT_TRUE(printer_->installed()) << "the printer of the suite was not installed";
     deleteSettingsKey(printer_->wideName());
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);

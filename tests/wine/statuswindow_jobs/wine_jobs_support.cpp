@@ -1,58 +1,17 @@
 #include "wine_jobs_support.h"
 
-#include <winspool.h>
+#include "testbed/install_printer/printer_install.h"
 
 namespace zrt::statuswindow::wine {
 
-namespace {
-
-// A small file the spooler copies into its driver folder as a driver file.
-std::wstring dummyDriverFile(const wchar_t* name) {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring path = std::wstring(temp) + name;
-    writeFile(path, "MZ");
-    return path;
-}
-
-}  // namespace
-
 FilePortPrinter::FilePortPrinter(const std::wstring& name, const std::wstring& outputFile)
     : name_(name), driver_(L"ZRT Jobs Test Driver") {
-    std::wstring driverPath = dummyDriverFile(L"ZRTJOBS.DLL");
-    std::wstring dataPath = dummyDriverFile(L"ZRTJOBS.GPD");
-    std::wstring configPath = dummyDriverFile(L"ZRTJOBSUI.DLL");
-    DRIVER_INFO_3W driver{};
-    driver.cVersion = 3;
-    driver.pName = driver_.data();
-    driver.pDriverPath = driverPath.data();
-    driver.pDataFile = dataPath.data();
-    driver.pConfigFile = configPath.data();
-    AddPrinterDriverExW(nullptr, 3, reinterpret_cast<BYTE*>(&driver), APD_COPY_NEW_FILES);
-
-    std::wstring port = outputFile;
-    wchar_t processor[] = L"WinPrint";
-    wchar_t datatype[] = L"RAW";
-    PRINTER_INFO_2W info{};
-    info.pPrinterName = name_.data();
-    info.pPortName = port.data();
-    info.pDriverName = driver_.data();
-    info.pPrintProcessor = processor;
-    info.pDatatype = datatype;
-    const HANDLE printer = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE*>(&info));
-    if (printer != nullptr) {
-        installed_ = true;
-        ClosePrinter(printer);
-    }
+    installed_ = testbed::installPrinter(testbed::PrinterSpec{name_, driver_, outputFile}) == ERROR_SUCCESS;
 }
 
 FilePortPrinter::~FilePortPrinter() {
-    HANDLE printer = nullptr;
-    if (OpenPrinterW(name_.data(), &printer, nullptr)) {
-        DeletePrinter(printer);
-        ClosePrinter(printer);
-    }
-    DeletePrinterDriverW(nullptr, nullptr, driver_.data());
+    testbed::removePrinter(name_);
+    testbed::removeDriver(driver_);
 }
 
 SandboxKey::SandboxKey(const std::wstring& path) : path_(path) {

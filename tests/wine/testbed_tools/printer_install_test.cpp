@@ -80,6 +80,25 @@ TEST_F(PrinterInstallTest, EmptyNameIsRefused) {
     EXPECT_EQ(installPrinter(PrinterSpec{L""}), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 }
 
+TEST_F(PrinterInstallTest, SharedPrinterAndDriverRemoval) {
+    constexpr wchar_t kDriver[] = L"ZRT7Q Install Test Driver";
+    ASSERT_EQ(installPrinter(PrinterSpec{kPrinter, kDriver, L"LPT2:", L"ZRTINSTSHARE"}), static_cast<DWORD>(ERROR_SUCCESS));
+    HANDLE handle = nullptr;
+    std::wstring name = kPrinter;
+    ASSERT_TRUE(OpenPrinterW(name.data(), &handle, nullptr));
+    DWORD needed = 0;
+    GetPrinterW(handle, 2, nullptr, 0, &needed);
+    std::vector<unsigned long long> buffer(needed / 8 + 1);
+    ASSERT_TRUE(GetPrinterW(handle, 2, reinterpret_cast<BYTE*>(buffer.data()), needed, &needed));
+    const auto* info = reinterpret_cast<PRINTER_INFO_2W*>(buffer.data());
+    EXPECT_NE(info->Attributes & PRINTER_ATTRIBUTE_SHARED, 0u);
+    EXPECT_EQ(std::wstring(info->pShareName != nullptr ? info->pShareName : L"(none)"), L"ZRTINSTSHARE");
+    ClosePrinter(handle);
+    EXPECT_EQ(removePrinter(kPrinter), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(removeDriver(kDriver), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(removeDriver(kDriver), static_cast<DWORD>(ERROR_SUCCESS)) << "a driver that is not there is gone";
+}
+
 TEST_F(PrinterInstallTest, ToolCommandLines) {
     struct Row {
         const char* row;

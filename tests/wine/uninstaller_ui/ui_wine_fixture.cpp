@@ -2,6 +2,8 @@
 
 #include <winspool.h>
 
+#include "testbed/install_printer/printer_install.h"
+
 namespace zrt::un::wine {
 namespace {
 
@@ -14,51 +16,16 @@ const char* const kIni =
     "[Registrys]\r\nKEY_PRINTER=P\r\nKEY_PRINTER2=P2\r\nKEY_BEFORE=B\r\nKEY_BEFORE2=B2\r\n"
     "KEY_BEFORE3=B3\r\nKEY_PDRVCAP=C\r\nKEY_PDRVCAP2=C2\r\n";
 
-void installDriver(const char* name) {
-    const std::string file = std::string(kFolder) + "ZRTUIDRV.DLL";
-    writeFile(file, "MZ");
-    std::string driverName = name;
-    std::string path = file;
-    DRIVER_INFO_3A info{};
-    info.cVersion = 3;
-    info.pName = driverName.data();
-    info.pDriverPath = path.data();
-    info.pDataFile = path.data();
-    info.pConfigFile = path.data();
-    AddPrinterDriverExA(nullptr, 3, reinterpret_cast<BYTE*>(&info), APD_COPY_NEW_FILES);
+std::wstring widened(const char* text) {
+    const int size = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(size > 0 ? size : 1), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, out.data(), size);
+    out.resize(out.size() - 1);
+    return out;
 }
 
-void addPrinter(const char* name, const char* driver, const char* port, bool shared) {
-    std::string printer = name;
-    std::string portName = port;
-    std::string driverName = driver;
-    std::string processor = "WinPrint";
-    std::string dataType = "RAW";
-    std::string share = "ZRTSHARE";
-    PRINTER_INFO_2A info{};
-    info.pPrinterName = printer.data();
-    info.pPortName = portName.data();
-    info.pDriverName = driverName.data();
-    info.pPrintProcessor = processor.data();
-    info.pDatatype = dataType.data();
-    if (shared) {
-        info.pShareName = share.data();
-        info.Attributes = PRINTER_ATTRIBUTE_SHARED;
-    }
-    HANDLE handle = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&info));
-    if (handle != nullptr) {
-        ClosePrinter(handle);
-    }
-}
-
-void deletePrinter(const char* name) {
-    std::string printer = name;
-    HANDLE handle = nullptr;
-    PRINTER_DEFAULTSA access{nullptr, nullptr, PRINTER_ALL_ACCESS};
-    if (OpenPrinterA(printer.data(), &handle, &access)) {
-        DeletePrinter(handle);
-        ClosePrinter(handle);
-    }
+void addPrinter(const char* name, const char* driver, const wchar_t* port, const wchar_t* shareName = L"") {
+    testbed::installPrinter(testbed::PrinterSpec{widened(name), widened(driver), port, shareName});
 }
 
 }  // namespace
@@ -89,23 +56,21 @@ std::string toAnsi(const std::wstring& text) {
 std::string scriptText(unsigned id) { return toAnsi(scriptTextW(id)); }
 
 void installPrinters() {
-    installDriver(kFamilyDriver);
-    installDriver(kOtherDriver);
-    addPrinter(kOffice, kFamilyDriver, "FILE:", false);
-    addPrinter(kShared, kFamilyDriver, "LPT1:", true);
-    addPrinter(kLongName, kFamilyDriver, "LPT2:", false);
-    addPrinter(kOther, kOtherDriver, "LPT1:", false);
+    testbed::installDriver(widened(kFamilyDriver));
+    testbed::installDriver(widened(kOtherDriver));
+    addPrinter(kOffice, kFamilyDriver, L"FILE:");
+    addPrinter(kShared, kFamilyDriver, L"LPT1:", L"ZRTSHARE");
+    addPrinter(kLongName, kFamilyDriver, L"LPT2:");
+    addPrinter(kOther, kOtherDriver, L"LPT1:");
     SetDefaultPrinterA(kOffice);
 }
 
 void removePrinters() {
     for (const char* name : {kOffice, kShared, kLongName, kOther}) {
-        deletePrinter(name);
+        testbed::removePrinter(widened(name));
     }
-    std::string family = kFamilyDriver;
-    std::string other = kOtherDriver;
-    DeletePrinterDriverA(nullptr, nullptr, family.data());
-    DeletePrinterDriverA(nullptr, nullptr, other.data());
+    testbed::removeDriver(widened(kFamilyDriver));
+    testbed::removeDriver(widened(kOtherDriver));
 }
 
 win32::Win32Machine& UiWineTest::system() {
