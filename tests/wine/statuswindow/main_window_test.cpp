@@ -152,6 +152,23 @@ TEST_F(StatusWindowTest, EndedJobClosesTheUntouchedWindow) {
     EXPECT_NE(calls.find("SmPsw_ClosePrinter"), std::string::npos) << calls;
 }
 
+// A long message fills the detail pane, whose edit control then reports scrolling to the
+// window; that is not the user touching the window, so the job's end still closes it.
+TEST_F(StatusWindowTest, JamThenEndedJobStillClosesTheUntouchedWindow) {
+    const HWND w = open();
+    ASSERT_NE(w, nullptr);
+    ShowWindow(w, SW_SHOWNA);
+    // As the start-up does for an automatic start, once the window stands.
+    window_->core().state().userTouched = false;
+    deliver(w, 1, job(0, 0x8));
+    deliver(w, 1, job(0x800000, 0x8));
+    SendMessageW(w, WM_COMMAND, MAKEWPARAM(502, EN_VSCROLL), reinterpret_cast<LPARAM>(GetDlgItem(w, 502)));
+    EXPECT_FALSE(window_->core().state().userTouched);
+    deliver(w, 1, job(0, 0x3));
+    SendMessageW(w, WM_TIMER, timer::kAutoClose, 0);
+    EXPECT_FALSE(IsWindow(w));
+}
+
 TEST_F(StatusWindowTest, ErrorHoldsOffTheAutoClose) {
     const HWND w = open();
     ASSERT_NE(w, nullptr);
