@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "presentation/core/display_values.h"
 #include "statuswindow/core/text.h"
 
 namespace zrt::statuswindow {
@@ -20,30 +21,34 @@ struct DisplayText {
     Text text;
 };
 
-// Ids whose inserts or sound rules the status window knows by number.
+// Ids whose inserts or sound rules the status window knows by number; the numbers are the
+// presentation library's.
 namespace display_id {
+using presentation::DisplayId;
+using presentation::toNumber;
 inline constexpr std::uint32_t kNone = 0;
-inline constexpr std::uint32_t kPortNotSupported = 100;
-inline constexpr std::uint32_t kStatusBeingAcquired = 101;
-inline constexpr std::uint32_t kPrintServerError = 102;
-inline constexpr std::uint32_t kPrinting = 200;
-inline constexpr std::uint32_t kPrintingCountUnknown = 201;
-inline constexpr std::uint32_t kPaused = 202;
-inline constexpr std::uint32_t kPausedCountUnknown = 203;
-inline constexpr std::uint32_t kCleaning = 206;
-inline constexpr std::uint32_t kJobFinished = 301;
-inline constexpr std::uint32_t kJobCancelled = 302;
-inline constexpr std::uint32_t kPortUsedByOtherDevice = 507;
+inline constexpr std::uint32_t kPortNotSupported = toNumber(DisplayId::PortNotSupported);
+inline constexpr std::uint32_t kStatusBeingAcquired = toNumber(DisplayId::StatusBeingAcquired);
+inline constexpr std::uint32_t kPrintServerError = toNumber(DisplayId::PrintServerError);
+inline constexpr std::uint32_t kPrinting = toNumber(DisplayId::Printing);
+inline constexpr std::uint32_t kPrintingCountUnknown = toNumber(DisplayId::PrintingPageCountUnknown);
+inline constexpr std::uint32_t kPaused = toNumber(DisplayId::Paused);
+inline constexpr std::uint32_t kPausedCountUnknown = toNumber(DisplayId::PausedPageCountUnknown);
+inline constexpr std::uint32_t kCleaning = toNumber(DisplayId::Cleaning);
+inline constexpr std::uint32_t kJobFinished = toNumber(DisplayId::JobFinished);
+inline constexpr std::uint32_t kJobCancelled = toNumber(DisplayId::JobCancelled);
+inline constexpr std::uint32_t kPortUsedByOtherDevice = toNumber(DisplayId::PortUsedByOtherDevice);
 }  // namespace display_id
 
 namespace animation_mode {
-inline constexpr std::uint32_t kNone = 0;
-inline constexpr std::uint32_t kWhilePagesAdvance = 1;
-inline constexpr std::uint32_t kLoop = 2;
+inline constexpr std::uint32_t kNone = static_cast<std::uint32_t>(presentation::AnimationMode::None);
+inline constexpr std::uint32_t kWhilePagesAdvance =
+    static_cast<std::uint32_t>(presentation::AnimationMode::WhilePagesAdvance);
+inline constexpr std::uint32_t kLoop = static_cast<std::uint32_t>(presentation::AnimationMode::Loop);
 }  // namespace animation_mode
 
 // Progress pane: 1 shows no page count.
-inline constexpr std::uint32_t kPagesTextHidden = 1;
+inline constexpr std::uint32_t kPagesTextHidden = static_cast<std::uint32_t>(presentation::PagesText::Hidden);
 
 struct Display {
     std::uint32_t id = display_id::kNone;
