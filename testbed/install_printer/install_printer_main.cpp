@@ -25,13 +25,13 @@ int report(const wchar_t* what, const std::wstring& name, DWORD error) {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) return usage();
     const std::wstring command = argv[1];
-    zrt::testbed::PrinterSpec spec;
-    spec.name = argv[2];
+    zrt::testbed::PrinterSpec setup;
+    setup.name = argv[2];
     if (command == L"install" && argc <= 5) {
-        if (argc > 3) spec.driver = argv[3];
-        if (argc > 4) spec.port = argv[4];
-        return report(L"installed", spec.name, zrt::testbed::installPrinter(spec));
+        if (argc > 3) setup.driver = argv[3];
+        if (argc > 4) setup.port = argv[4];
+        return report(L"installed", setup.name, zrt::testbed::installPrinter(setup));
     }
-    if (command == L"remove" && argc == 3) return report(L"removed", spec.name, zrt::testbed::removePrinter(spec.name));
+    if (command == L"remove" && argc == 3) return report(L"removed", setup.name, zrt::testbed::removePrinter(setup.name));
     return usage();
 }

@@ -74,14 +74,14 @@ void deleteSettingsKey(const std::wstring& printerName) {
 
 bool printerExists(const std::wstring& name) { return static_cast<bool>(PrinterHandle(name, PRINTER_ACCESS_USE)); }
 
-DWORD installPrinter(const PrinterSpec& spec) {
-    if (spec.name.empty()) return ERROR_INVALID_PARAMETER;
-    if (printerExists(spec.name)) return ERROR_SUCCESS;
-    if (const DWORD error = installDriver(spec.driver); error != ERROR_SUCCESS) return error;
-    std::wstring name = spec.name;
-    std::wstring driver = spec.driver;
-    std::wstring port = spec.port;
-    std::wstring share = spec.shareName;
+DWORD installPrinter(const PrinterSpec& setup) {
+    if (setup.name.empty()) return ERROR_INVALID_PARAMETER;
+    if (printerExists(setup.name)) return ERROR_SUCCESS;
+    if (const DWORD error = installDriver(setup.driver); error != ERROR_SUCCESS) return error;
+    std::wstring name = setup.name;
+    std::wstring driver = setup.driver;
+    std::wstring port = setup.port;
+    std::wstring share = setup.shareName;
     wchar_t processor[] = L"WinPrint";
     wchar_t datatype[] = L"RAW";
     PRINTER_INFO_2W info{};

@@ -21,7 +21,7 @@ struct PrinterSpec {
 
 // ERROR_SUCCESS, or the error of the failed spooler call. A printer of that name that is
 // already there counts as installed; the driver is installed first.
-DWORD installPrinter(const PrinterSpec& spec);
+DWORD installPrinter(const PrinterSpec& setup);
 // Installs the driver with dummy driver files; one that is already there counts as installed.
 DWORD installDriver(const std::wstring& driverName);
 // ERROR_SUCCESS when the printer is gone (also when it was never there); the per-printer

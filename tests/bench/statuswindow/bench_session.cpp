@@ -24,10 +24,10 @@ zrt::status::StatusRecordBuilder jobBuilder() {
 }  // namespace
 
 BenchPrinter::BenchPrinter() {
-    testbed::PrinterSpec spec;
-    spec.name = kBenchPrinter;
-    testbed::removePrinter(spec.name);
-    installed_ = testbed::installPrinter(spec) == ERROR_SUCCESS;
+    testbed::PrinterSpec setup;
+    setup.name = kBenchPrinter;
+    testbed::removePrinter(setup.name);
+    installed_ = testbed::installPrinter(setup) == ERROR_SUCCESS;
 }
 
 BenchPrinter::~BenchPrinter() { testbed::removePrinter(kBenchPrinter); }
