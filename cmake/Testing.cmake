@@ -30,7 +30,10 @@ function(zrt_add_gtest name)
       WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
       ENVIRONMENT "ZRT_WINEPREFIX=${ZRT_WINEPREFIX}")
     if(A_WINE_DISPLAY)
+      # Alone: a Wine session that a test without a display started would take this test's
+      # windows and draw nothing (tools/wine-run.sh waits for such a session to end).
       set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT ZRT_WINE_DISPLAY=1)
+      set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE)
     endif()
   endif()
 endfunction()

@@ -7,6 +7,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
 [ "$(cat "$WINEPREFIX/.zrt-ready" 2>/dev/null)" = "$ZRT_PREFIX_VERSION" ] || "$here/wine-prefix.sh" ensure >/dev/null
 if [ -n "${ZRT_WINE_DISPLAY:-}" ]; then
+  # A program joins the running Wine session of its prefix, with that session's display: let a
+  # session without a display end first, or nothing would be drawn.
+  "$ZRT_WINESERVER" -w
   if [ -n "${DISPLAY:-}" ]; then
     exec env LC_ALL=$ZRT_WINE_LOCALE "$ZRT_WINE" "$@"
   fi

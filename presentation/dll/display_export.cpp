@@ -1,5 +1,6 @@
 // PSM_GetPSWDisplay: the mapping core chooses the display; this fills the binary display
 // record from the library's static tables, text buffers and resources.
+#include <algorithm>
 #include <array>
 
 #include "presentation/core/display_mapping.h"
@@ -87,7 +88,7 @@ void fillRecord(HMODULE module, const DisplayState& state, zrt::psm::DisplayReco
     record.background = static_cast<std::int32_t>(state.background);
     record.picture = &g_tables.picture;
     record.animationMode = static_cast<std::int32_t>(state.animation);
-    record.frameCount = static_cast<std::int32_t>(state.frameCount);
+    record.frameCount = static_cast<std::int32_t>(std::min<std::size_t>(state.frameCount, g_tables.frames.size()));
     record.frames = g_tables.frames.data();
     record.pagesText = static_cast<std::int32_t>(state.pagesText);
     record.sound = zrt::presentation::soundNameWide(state.sound);

@@ -84,10 +84,13 @@ std::optional<Text> loadProgramString(HINSTANCE module, std::uint32_t id) {
     return Text(reinterpret_cast<const char16_t*>(text), static_cast<std::size_t>(n));
 }
 
+// The list shares its image list (LVS_SHAREIMAGELISTS): the main window owns it and frees it
+// once, also on the quit path where the list is destroyed without the shutdown steps.
 HWND createJobList(HWND parent, HINSTANCE module, const presentation::WindowLayout& layout, const JobListHooks* hooks) {
     const presentation::Rect16& r = layout.jobList;
     const HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                                      WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOSORTHEADER, r.x, r.y, r.width,
+                                      WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
+                                      r.x, r.y, r.width,
                                       r.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kJobListId)),
                                       module, nullptr);
     if (list == nullptr) return nullptr;

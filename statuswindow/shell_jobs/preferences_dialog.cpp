@@ -86,7 +86,9 @@ INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             }
             return TRUE;
         }
-        case WM_HELP: onHelp(dialog, *s, *reinterpret_cast<const HELPINFO*>(lParam)); return TRUE;
+        case WM_HELP:
+            if (lParam != 0) onHelp(dialog, *s, *reinterpret_cast<const HELPINFO*>(lParam));
+            return TRUE;
         case WM_CONTEXTMENU: onContextMenu(dialog, *s, reinterpret_cast<HWND>(wParam)); return TRUE;
         default: return FALSE;
     }

@@ -1,6 +1,8 @@
 #include "uninstaller/frame/uninstall_config.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 #include "uninstaller/frame/mbcs_text.h"
 #include "uninstaller/frame/profile_lists.h"
@@ -50,7 +52,9 @@ private:
 
 // The leading number of a profile value, as the profile functions read integers.
 int leadingNumber(const std::string& text) {
-    return static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
+    // A number beyond the int range counts as the nearest int, as a 32-bit long would give it.
+    const long value = std::strtol(text.c_str(), nullptr, 10);
+    return static_cast<int>(std::clamp<long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 void buildDerivedLists(UninstallConfig& c) {

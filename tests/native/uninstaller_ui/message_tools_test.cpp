@@ -162,7 +162,7 @@ TEST_F(LocalizationTest, WithoutAProgressWindowNothingIsAsked) {
 
 TEST(LocalizationSlicesTest, IntervalInSlicesOf100Ms) {
     const std::pair<int, int> cases[] = {{0, 1}, {99, 1}, {100, 2}, {250, 3}, {5000, 51},
-                                         {-100, 0}, {-5000, 0}};
+                                         {-100, 0}, {-5000, 0}, {2147483647, 21474837}};
     for (const auto& [interval, slices] : cases) {
         EXPECT_EQ(localizationSlices(interval), slices) << "row interval " << interval;
     }

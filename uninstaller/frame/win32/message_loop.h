@@ -10,7 +10,7 @@ namespace zrt::un::win32 {
 class Win32MessageLoop final : public MessageLoop {
 public:
     int run() override {
-        MSG message;
+        MSG message{};
         while (GetMessageA(&message, nullptr, 0, 0) > 0) {
             TranslateMessage(&message);
             DispatchMessageA(&message);

@@ -90,7 +90,8 @@ SpoolerList<T> readList(Call call, Convert convert) {
 
 template <class Info>
 const Info* records(SpoolerBuffer& buffer, DWORD count) {
-    return count * sizeof(Info) <= buffer.size() ? reinterpret_cast<const Info*>(buffer.data())
+    // Divided, not multiplied: a huge count must not wrap around on the 32-bit build.
+    return count <= buffer.size() / sizeof(Info) ? reinterpret_cast<const Info*>(buffer.data())
                                                  : nullptr;
 }
 

@@ -32,7 +32,11 @@ Outcome<std::string> Win32Text::formatMessage(const std::string& pattern,
     for (const std::string& argument : arguments) {
         pointers.push_back(argument.c_str());
     }
-    pointers.push_back(nullptr);
+    // An insert number beyond the arguments (up to %99) reads an empty text, never past the array.
+    constexpr std::size_t kHighestInsert = 99;
+    while (pointers.size() < kHighestInsert) {
+        pointers.push_back("");
+    }
     std::vector<char> buffer(maxBytes, '\0');
     const DWORD length = FormatMessageA(
         FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY, pattern.c_str(), 0, 0,

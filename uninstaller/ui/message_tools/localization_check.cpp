@@ -47,8 +47,9 @@ void walkSteps(Machine& machine, const Session& session, RunUi& ui, ProgressWind
 }  // namespace
 
 int localizationSlices(int intervalMs) {
-    return std::max(0, (intervalMs + static_cast<int>(kLocalizationSlice)) /
-                           static_cast<int>(kLocalizationSlice));
+    // Summed in 64 bits: an interval near the largest int from the INI file must not wrap.
+    const long long slices = (static_cast<long long>(intervalMs) + kLocalizationSlice) / kLocalizationSlice;
+    return static_cast<int>(std::max(0LL, slices));
 }
 
 std::string localizationStepTitle(int step) {
