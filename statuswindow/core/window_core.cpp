@@ -1,5 +1,7 @@
 #include "statuswindow/core/window_core.h"
 
+#include "statuswindow/sounds/sound_rules.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -231,13 +233,9 @@ void WindowCore::takeJobProgress(const status::StatusRecordView& record) {
 void WindowCore::playDisplaySound() {
     if (!s_.display.sound || s_.display.sound->empty()) return;
     const std::optional<status::StatusRecordView> record = recordView();
-    if (s_.display.id != display_id::kPortNotSupported) {
-        const DumpFacts who = host_.matchFacts(record ? &*record : nullptr);
-        if (who.attachmentKind == 0 && who.userMatch != 0 && who.computerMatch != 0) return;
-    }
-    if (!record && !oneOf(s_.display.id, {display_id::kPortNotSupported, display_id::kPrintServerError,
-                                          display_id::kPortUsedByOtherDevice}))
-        return;
+    const DumpFacts who = host_.matchFacts(record ? &*record : nullptr);
+    const sounds::SoundListener listener{who.attachmentKind, who.userMatch, who.computerMatch};
+    if (!sounds::displayMaySound(s_.display.id, record.has_value(), listener)) return;
     emit(fx::playSound(*s_.display.sound));
     s_.display.sound.reset();  // each display sounds at most once
 }

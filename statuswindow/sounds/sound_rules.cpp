@@ -1,12 +1,16 @@
 #include "statuswindow/sounds/sound_rules.h"
 
+#include "presentation/core/display_values.h"
+
 namespace zrt::statuswindow::sounds {
 
 namespace {
 
-constexpr std::uint32_t kPortNotSupported = 100;
-constexpr std::uint32_t kPrintServerError = 102;
-constexpr std::uint32_t kPortUsedByOtherDevice = 507;
+using presentation::DisplayId;
+using presentation::toNumber;
+constexpr std::uint32_t kPortNotSupported = toNumber(DisplayId::PortNotSupported);
+constexpr std::uint32_t kPrintServerError = toNumber(DisplayId::PrintServerError);
+constexpr std::uint32_t kPortUsedByOtherDevice = toNumber(DisplayId::PortUsedByOtherDevice);
 
 }  // namespace
 
