@@ -67,6 +67,7 @@ struct GdiTraits {
 using Bitmap = Unique<HBITMAP, GdiTraits<HBITMAP>>;
 using Brush = Unique<HBRUSH, GdiTraits<HBRUSH>>;
 using Font = Unique<HFONT, GdiTraits<HFONT>>;
+using Pen = Unique<HPEN, GdiTraits<HPEN>>;
 using Palette = Unique<HPALETTE, GdiTraits<HPALETTE>>;
 using Region = Unique<HRGN, GdiTraits<HRGN>>;
 

@@ -13,6 +13,7 @@
 #include "statuswindow/core/startup.h"
 #include "statuswindow/jobcontrol/job_pane.h"
 #include "statuswindow/resource_ids.h"
+#include "statuswindow/shell/gui_defaults.h"
 #include "statuswindow/shell_jobs/command_ui.h"
 #include "statuswindow/shell_jobs/main_window_help.h"
 #include "statuswindow/shell_jobs/sound_table_loader.h"
@@ -45,10 +46,6 @@ DWORD currentSessionId() {
     if (!ProcessIdToSessionId(GetCurrentProcessId(), &session)) return 0;
     return session;
 }
-
-HFONT defaultGuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
-
-int showCommand(bool noActivate) { return noActivate ? SW_SHOWNA : SW_SHOW; }
 
 BOOL CALLBACK countStatusWindow(HWND window, LPARAM counter) {
     wchar_t cls[64] = {};

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "statuswindow/core/texts.h"
+#include "statuswindow/shell/gui_defaults.h"
 #include "statuswindow/shell/main_window.h"
 #include "statuswindow/shell/wide_text.h"
 
@@ -12,15 +13,11 @@ namespace zrt::statuswindow::shell {
 
 namespace {
 
-HFONT defaultGuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
-
 void line(HDC dc, int x1, int x2, int y, int colour) {
-    const HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(colour));
-    const HGDIOBJ previous = SelectObject(dc, pen);
+    const Pen pen(CreatePen(PS_SOLID, 1, GetSysColor(colour)));
+    const Selection selected(dc, pen.get());
     MoveToEx(dc, x1, y, nullptr);
     LineTo(dc, x2, y);
-    SelectObject(dc, previous);
-    DeleteObject(pen);
 }
 
 void fillButtonFace(HDC dc, const RECT& r) { FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE)); }
@@ -84,7 +81,7 @@ void MainWindow::paintHeadline(HWND pane) {
     const HWND detail = child(Pane::Detail);
     SendMessageW(detail, WM_SETFONT, reinterpret_cast<WPARAM>(defaultGuiFont()), FALSE);
     if (raw_.messages == nullptr) SetWindowTextW(detail, L"");
-    const int show = start_.noActivate ? SW_SHOWNA : SW_SHOW;
+    const int show = showCommand(start_.noActivate);
     const HWND holder = child(Pane::InfoToolbarHolder);
     ShowWindow(holder, show);
     if (infoToolbar_ != nullptr) ShowWindow(infoToolbar_, show);

@@ -16,7 +16,4 @@ private:
     HINSTANCE module_;
 };
 
-// A string of another module's table (the presentation library's help texts); empty if none.
-std::optional<Text> loadModuleString(HINSTANCE module, UINT id);
-
 }  // namespace zrt::statuswindow::shell

@@ -24,7 +24,8 @@ struct JobListHooks {
     std::function<Column1Texts()> column1;  // the document, user and computer texts now
 };
 
-// A program string, or none when it cannot be loaded.
+// A string of a module's table (the program's own or the presentation library's), or none
+// when it cannot be loaded.
 std::optional<Text> loadProgramString(HINSTANCE module, std::uint32_t id);
 
 // Creates the list at the layout's job list rectangle. hooks must outlive the list.

@@ -17,6 +17,7 @@
 #include "statuswindow/shell/main_window.h"
 #include "statuswindow/shell/picture_cache.h"
 #include "statuswindow/shell/resource_strings.h"
+#include "statuswindow/shell_jobs/job_list.h"
 #include "statuswindow/shell/spooler.h"
 #include "statuswindow/shell/wide_text.h"
 
@@ -42,10 +43,10 @@ std::wstring statusBarText(HWND bar) {
 }
 
 std::wstring presentationString(UINT id) {
-    return toWide(shell::loadModuleString(GetModuleHandleW(L"ZRT7QPMU.DLL"), id).value_or(Text()));
+    return toWide(shell_jobs::loadProgramString(GetModuleHandleW(L"ZRT7QPMU.DLL"), id).value_or(Text()));
 }
 
-std::wstring ownString(UINT id) { return toWide(shell::loadModuleString(GetModuleHandleW(nullptr), id).value_or(Text())); }
+std::wstring ownString(UINT id) { return toWide(shell_jobs::loadProgramString(GetModuleHandleW(nullptr), id).value_or(Text())); }
 
 std::vector<std::uint8_t> job(std::uint32_t printer, std::uint32_t jobStatus) {
     return status::StatusRecordBuilder()
